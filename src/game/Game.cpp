@@ -1,0 +1,60 @@
+#include "Game.h"
+
+#include "KeyCode.h"
+#include "PairControls.h"
+
+namespace quarrix {
+
+Game::Game(Services services)
+    : timer_(services.timer),
+      dealer_(services.random),
+      drop_(services.sound),
+      resolver_(services.timer, services.sound, services.animation, services.gameOver),
+      speed_(services.timer)
+{
+}
+
+void Game::newGame()
+{
+    field_.figures = Figures{};
+    field_.board.reset();
+    field_.started = true;
+    dealer_.makeNewGems(field_);
+    dealer_.useNextGems(field_);
+    timer_.setEnabled(true);
+}
+
+void Game::tick()
+{
+    if (!drop_.step(field_)) {
+        return;
+    }
+    resolver_.handleGameStatus(field_);
+    // Also after game over: the next pair still shows in the spawn cells.
+    dealer_.useNextGems(field_);
+}
+
+void Game::keyDown(int keyCode)
+{
+    if (keyCode == KeyDown && timer_.enabled()) {
+        tick();
+    }
+    if (!field_.pair.PairActive) {
+        return;
+    }
+    switch (keyCode) {
+    case KeyLeft:
+        PairControls::shiftLeft(field_);
+        break;
+    case KeyRight:
+        PairControls::shiftRight(field_);
+        break;
+    case KeyUp:
+        PairControls::turn(field_);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace quarrix

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "AnimationInterface.h"
+#include "DropTick.h"
+#include "DropTimer.h"
+#include "GameOverHandler.h"
+#include "LandingResolver.h"
+#include "PairDealer.h"
+#include "Playfield.h"
+#include "RandomSource.h"
+#include "SoundInterface.h"
+#include "SpeedSetting.h"
+
+namespace quarrix {
+
+// The rules of one player's well, driven by the window's events:
+// New Game, the drop timer's tick, a key press, a speed item.
+class Game {
+public:
+    struct Services {
+        RandomSource& random;
+        DropTimer& timer;
+        SoundInterface& sound;
+        AnimationInterface& animation;
+        GameOverHandler& gameOver;
+    };
+
+    explicit Game(Services services);
+
+    void newGame();
+    // One drop step; on landing, resolves the board and deals the next pair.
+    void tick();
+    // A key-down event with its virtual-key code.
+    void keyDown(int keyCode);
+    // A click on speed item `index` of the Options menu.
+    bool chooseSpeed(int index) { return speed_.choose(index); }
+
+    const Playfield& field() const { return field_; }
+    const SpeedSetting& speed() const { return speed_; }
+    const DestroyerGroup& lastGroup() const { return resolver_.lastGroup(); }
+    DropTimer& timer() const { return timer_; }
+
+    // For tests and tools that set up a position by hand.
+    Playfield& mutableField() { return field_; }
+
+private:
+    DropTimer& timer_;
+    Playfield field_;
+    PairDealer dealer_;
+    DropTick drop_;
+    LandingResolver resolver_;
+    SpeedSetting speed_;
+};
+
+}  // namespace quarrix

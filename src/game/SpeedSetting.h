@@ -1,0 +1,41 @@
+#pragma once
+
+#include "DropTimer.h"
+
+#include <array>
+#include <string_view>
+
+namespace quarrix {
+
+struct SpeedItem {
+    std::string_view name;     // object name of the menu item
+    std::string_view caption;  // menu text
+    int intervalMs;
+};
+
+// The seven drop speeds of the Options menu, in menu order. Changeable only while no game runs.
+class SpeedSetting {
+public:
+    static constexpr int NormalItem = 3;
+    static constexpr std::array<SpeedItem, 7> Items{{
+        {"M_S_75", "-75%", 1750},
+        {"M_S_50", "-50%", 1500},
+        {"M_S_25", "-25%", 1250},
+        {"M_S_0", "0 - Normal", 1000},
+        {"M_S_125", "+25%", 750},
+        {"M_S_150", "+50%", 500},
+        {"M_S_175", "+75%", 250},
+    }};
+
+    explicit SpeedSetting(DropTimer& timer) : timer_(timer) {}
+
+    // Applies a click on item `index`; ignored while the timer runs. Returns whether it took effect.
+    bool choose(int index);
+    int checkedItem() const { return checked_; }
+
+private:
+    DropTimer& timer_;
+    int checked_ = NormalItem;
+};
+
+}  // namespace quarrix

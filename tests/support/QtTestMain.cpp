@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    // Test discovery runs the binary without the test environment; never try a real display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Quarrix Solo"));
+    return RUN_ALL_TESTS();
+}
