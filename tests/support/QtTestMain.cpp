@@ -10,6 +10,6 @@ int main(int argc, char** argv)
     setenv("ALSOFT_DRIVERS", "null", 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quarrix Solo"));
+    QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,22 @@
+#include "game/FixedSeedRandom.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
+#include "ui/WindowSet.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
+    QApplication::setOrganizationName(QStringLiteral("Quarrix"));
+    // The hidden companion windows must not keep the program alive; the main window ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quarrix::ui::QtDialogs dialogs;
+    quarrix::ui::WindowSet windows(dialogs);
+    quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
+    form.load();  // before showing, as a window's load handler runs
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/FinishedGame.h"
+#include "game/SoundInterface.h"
+
+namespace quarrix::records {
+class HighestPanel;
+}
+
+namespace quarrix::ui {
+
+// The records and sound options windows as the main window sees them. Either may have been
+// closed by the player; each call creates it again first.
+class CompanionWindows {
+public:
+    virtual ~CompanionWindows() = default;
+    // Start-up: the records window is created hidden (it reads the tables and fills the panel),
+    // then the sound options window (it starts the music).
+    virtual void loadAtStartup(records::HighestPanel& panel) = 0;
+    virtual void showRecords(int tab) = 0;
+    virtual void showSoundOptions() = 0;
+    virtual void processScore(const FinishedGame& game) = 0;
+    virtual SoundInterface& sound() = 0;
+};
+
+}  // namespace quarrix::ui

@@ -1,0 +1,252 @@
+#include "Form1.h"
+
+#include "PlayfieldWidget.h"
+#include "game/KeyCode.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QThread>
+
+namespace quarrix::ui {
+
+namespace {
+QFont sized(const QFont& base, qreal points)
+{
+    QFont font(base);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// A label keeps its place and size, but grows when the stand-in font needs more room than
+// the original one did, so no caption is clipped.
+void placeLabel(QLabel* label, const QRect& rect)
+{
+    label->setGeometry(rect.united(QRect(rect.topLeft(), label->sizeHint())));
+}
+
+int keyCodeFor(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
+    default: return 0;  // no key of the well
+    }
+}
+}  // namespace
+
+Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      companions_(companions),
+      scale_(logicalDpiX()),
+      timer_(this),
+      game_(Game::Services{random, timer_, companions.sound(), *this, *this})
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));
+    setFocusPolicy(Qt::StrongFocus);
+
+    playfield_ = new PlayfieldWidget(game_.field(), scale_, this);
+    playfield_->setFixedSize(scale_.px(7725), scale_.px(8655));
+    setCentralWidget(playfield_);
+    buildMenus();
+    buildPanels(playfield_);
+    showChecks();
+
+    connect(timer_.timer(), &QTimer::timeout, this, [this] {
+        game_.tick();
+        refresh();
+    });
+}
+
+Form1::~Form1() = default;
+
+void Form1::load()
+{
+    companions_.loadAtStartup(*this);
+}
+
+QAction* Form1::addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    return action;
+}
+
+void Form1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("M_F"));
+    connect(addItem(file, "M_F_NewGame", QStringLiteral("New Game"), Qt::Key_F1), &QAction::triggered, this, [this] {
+        game_.newGame();
+        refresh();
+    });
+    file->addSeparator()->setObjectName(QStringLiteral("M_F_blank"));
+    connect(addItem(file, "M_F_Exit", QStringLiteral("Exit")), &QAction::triggered, qApp, &QCoreApplication::quit);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("M_S"));
+    for (std::size_t i = 0; i < SpeedSetting::Items.size(); ++i) {
+        const SpeedItem& item = SpeedSetting::Items[i];
+        QAction* action = addItem(options, std::string(item.name).c_str(),
+                                  QString::fromLatin1(item.caption.data(), static_cast<int>(item.caption.size())));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, i] { chooseSpeed(static_cast<int>(i)); });
+        speedItems_[i] = action;
+    }
+    options->addSeparator()->setObjectName(QStringLiteral("M_S_BLANK"));
+    connect(addItem(options, "M_S_S", QStringLiteral("Sound Option"), Qt::Key_F5), &QAction::triggered, this,
+            [this] { companions_.showSoundOptions(); });
+
+    QMenu* records = menuBar()->addMenu(QStringLiteral("Records"));
+    records->setObjectName(QStringLiteral("M_R"));
+    connect(addItem(records, "M_R_S", QStringLiteral("Highest Scores"), Qt::Key_F2), &QAction::triggered, this,
+            [this] { companions_.showRecords(0); });
+    connect(addItem(records, "H_R_Co", QStringLiteral("Highest Combo"), Qt::Key_F3), &QAction::triggered, this,
+            [this] { companions_.showRecords(1); });
+    connect(addItem(records, "H_R_Ch", QStringLiteral("Highest Chain"), Qt::Key_F4), &QAction::triggered, this,
+            [this] { companions_.showRecords(2); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("M_H"));
+    addItem(help, "M_H_hmm", QStringLiteral("Coming Soon..."));  // does nothing yet
+}
+
+QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& caption, int top)
+{
+    auto* frame = new QGroupBox(caption, area);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFont(sized(font(), 18));
+    frame->setGeometry(scale_.rect(3960, top, 3255, 1575));
+    return frame;
+}
+
+QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
+                       int top)
+{
+    const QFont labelFont = sized(font(), 13.5);
+    auto* captionLabel = new QLabel(caption, frame);
+    captionLabel->setObjectName(QString::fromLatin1(captionName));
+    captionLabel->setFont(labelFont);
+    placeLabel(captionLabel, scale_.rect(360, top, 1005, 360));
+    auto* value = new QLabel(QStringLiteral("0"), frame);
+    value->setObjectName(QString::fromLatin1(valueName));
+    value->setFont(labelFont);
+    value->move(scale_.px(1440), scale_.px(top));
+    value->adjustSize();
+    return value;
+}
+
+void Form1::buildPanels(QWidget* area)
+{
+    auto* next = new QLabel(QStringLiteral("Next"), area);
+    next->setObjectName(QStringLiteral("Label1"));
+    next->setFont(sized(font(), 18));
+    placeLabel(next, scale_.rect(3600, 480, 735, 435));
+
+    QGroupBox* high = makeFrame(area, "frmHigh", QStringLiteral("Highest"), 2280);
+    lblHScore_ = makeRow(high, "Label2", QStringLiteral("Score:"), "lblHScore", 480);
+    lblHCombo_ = makeRow(high, "Label6", QStringLiteral("Combo:"), "lblHCombo", 720);
+    lblHChain_ = makeRow(high, "Label4", QStringLiteral("Chain:"), "lblHChain", 960);
+
+    QGroupBox* best = makeFrame(area, "frmBest", QStringLiteral("Best"), 4200);
+    lblBCombo_ = makeRow(best, "Label12", QStringLiteral("Combo:"), "lblBCombo", 480);
+    lblBChain_ = makeRow(best, "Label10", QStringLiteral("Chain:"), "lblBChain", 960);
+
+    QGroupBox* current = makeFrame(area, "frmCurrent", QStringLiteral("Current"), 6120);
+    lblCCombo_ = makeRow(current, "Label16", QStringLiteral("Combo:"), "lblCCombo", 480);
+    lblCChain_ = makeRow(current, "Label14", QStringLiteral("Chain:"), "lblCChain", 720);
+    lblCScore_ = makeRow(current, "Label8", QStringLiteral("Score:"), "lblCScore", 960);
+}
+
+void Form1::chooseSpeed(int index)
+{
+    game_.chooseSpeed(index);
+    showChecks();  // a refused click must not leave Qt's own toggle behind
+}
+
+void Form1::showChecks()
+{
+    for (std::size_t i = 0; i < speedItems_.size(); ++i) {
+        speedItems_[i]->setChecked(static_cast<int>(i) == game_.speed().checkedItem());
+    }
+}
+
+void Form1::setFigure(QLabel* label, const QString& text)
+{
+    if (label->text() != text) {
+        label->setText(text);
+        label->adjustSize();
+    }
+}
+
+void Form1::showFigures()
+{
+    const Figures& f = game_.field().figures;
+    setFigure(lblBCombo_, QString::number(f.bestCombo));
+    setFigure(lblBChain_, QString::number(f.bestChain));
+    setFigure(lblCScore_, QString::number(f.score));
+    setFigure(lblCCombo_, QString::number(f.combo));
+    setFigure(lblCChain_, QString::number(f.chain));
+}
+
+void Form1::refresh()
+{
+    showFigures();
+    playfield_->update();
+}
+
+void Form1::showHighest(const std::string& score, const std::string& combo, const std::string& chain)
+{
+    setFigure(lblHScore_, QString::fromStdString(score));
+    setFigure(lblHCombo_, QString::fromStdString(combo));
+    setFigure(lblHChain_, QString::fromStdString(chain));
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    const int code = keyCodeFor(event->key());
+    if (code == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    game_.keyDown(code);
+    refresh();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The close box ends the program like File > Exit, hidden companion windows included.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void Form1::repaintNow()
+{
+    showFigures();
+    playfield_->repaint();  // the panels are its children and are drawn with it
+}
+
+void Form1::showGameOver()
+{
+    repaintNow();
+    dialogs_.message(QStringLiteral("Game Over"));
+}
+
+void Form1::processScore(const FinishedGame& game)
+{
+    companions_.processScore(game);
+}
+
+}  // namespace quarrix::ui

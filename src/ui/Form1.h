@@ -1,0 +1,84 @@
+#pragma once
+
+#include "CompanionWindows.h"
+#include "Dialogs.h"
+#include "QtDropTimer.h"
+#include "TwipScale.h"
+#include "game/AnimationInterface.h"
+#include "game/Game.h"
+#include "game/GameOverHandler.h"
+#include "records/HighestPanel.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+
+namespace quarrix::ui {
+
+class PlayfieldWidget;
+
+// The main window: the well, the Next box, the Highest/Best/Current panels and the menus.
+// It only shows the game's state and forwards events to the rules.
+class Form1 final : public QMainWindow,
+                    private AnimationInterface,
+                    private GameOverHandler,
+                    public records::HighestPanel {
+    Q_OBJECT
+public:
+    Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: creates the records and sound options windows hidden.
+    void load();
+
+    const Game& game() const { return game_; }
+    Game& game() { return game_; }
+    PlayfieldWidget* playfield() const { return playfield_; }
+
+    void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void pause(int milliseconds) override;
+    void repaintNow() override;
+    void showGameOver() override;
+    void processScore(const FinishedGame& game) override;
+
+    void buildMenus();
+    void buildPanels(QWidget* area);
+    QGroupBox* makeFrame(QWidget* area, const char* name, const QString& caption, int top);
+    QLabel* makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
+                    int top);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {});
+    void chooseSpeed(int index);
+    void showChecks();
+    void refresh();
+    void showFigures();
+    static void setFigure(QLabel* label, const QString& text);
+
+    Dialogs& dialogs_;
+    CompanionWindows& companions_;
+    TwipScale scale_;
+    QtDropTimer timer_;
+    Game game_;
+    PlayfieldWidget* playfield_ = nullptr;
+    std::array<QAction*, SpeedSetting::Items.size()> speedItems_{};
+    QLabel* lblHScore_ = nullptr;
+    QLabel* lblHCombo_ = nullptr;
+    QLabel* lblHChain_ = nullptr;
+    QLabel* lblBCombo_ = nullptr;
+    QLabel* lblBChain_ = nullptr;
+    QLabel* lblCCombo_ = nullptr;
+    QLabel* lblCChain_ = nullptr;
+    QLabel* lblCScore_ = nullptr;
+};
+
+}  // namespace quarrix::ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "game/DropTimer.h"
+
+#include <QTimer>
+
+namespace quarrix::ui {
+
+// The drop timer `Timer1` on a QTimer; it runs only while a game does, so an idle game costs no CPU.
+class QtDropTimer final : public DropTimer {
+public:
+    explicit QtDropTimer(QObject* parent);
+
+    bool enabled() const override { return timer_->isActive(); }
+    void setEnabled(bool on) override;
+    int interval() const override { return timer_->interval(); }
+    void setInterval(int milliseconds) override { timer_->setInterval(milliseconds); }
+
+    QTimer* timer() const { return timer_; }
+
+private:
+    QTimer* timer_;
+};
+
+}  // namespace quarrix::ui

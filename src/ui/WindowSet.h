@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CompanionWindows.h"
+#include "Dialogs.h"
+
+namespace quarrix::ui {
+
+// Owns the records and sound options windows and re-creates either after the player closed it.
+class WindowSet final : public CompanionWindows, private SoundInterface {
+public:
+    explicit WindowSet(Dialogs& dialogs);
+
+    void loadAtStartup(records::HighestPanel& panel) override;
+    void showRecords(int tab) override;
+    void showSoundOptions() override;
+    void processScore(const FinishedGame& game) override;
+    SoundInterface& sound() override { return *this; }
+
+private:
+    void playCollision(std::int16_t position) override;
+    void playDestruction(std::int16_t position) override;
+    void cleanUpBuffers() override;
+    bool musicDisabled() override;
+    void setMusicSpeed(std::int16_t gemHeight) override;
+
+    Dialogs& dialogs_;
+    records::HighestPanel* panel_ = nullptr;
+};
+
+}  // namespace quarrix::ui
