@@ -37,7 +37,6 @@ void PlayfieldWidget::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     paintFrames(painter);
-    painter.setRenderHint(QPainter::Antialiasing);
     paintBoard(painter);
     paintPreview(painter);
 }
@@ -71,7 +70,7 @@ void PlayfieldWidget::paintPreview(QPainter& painter) const
         painter.setPen(QPen(palette().mid().color(), 1));
         painter.setBrush(Qt::NoBrush);
         for (const int i : {0, 1}) {
-            painter.drawRoundedRect(QRectF(previewRect(i)).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+            painter.drawRect(previewRect(i).adjusted(0, 0, -1, -1));
         }
         return;
     }
@@ -81,15 +80,31 @@ void PlayfieldWidget::paintPreview(QPainter& painter) const
 
 void PlayfieldWidget::paintGem(QPainter& painter, const QRect& rect, Gem gem) const
 {
+    painter.drawPixmap(rect.topLeft(), gemImage(gem, rect.size()));
+}
+
+const QPixmap& PlayfieldWidget::gemImage(Gem gem, QSize size) const
+{
+    QPixmap& image = gemImages_[{static_cast<int>(gem.shape), gem.color}];
+    const qreal ratio = devicePixelRatioF();
+    if (image.deviceIndependentSize().toSize() == size && image.devicePixelRatio() == ratio) {
+        return image;
+    }
+    image = QPixmap((QSizeF(size) * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(screenColor(gem.color));
-    const QRectF box = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF box = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
     if (gem.shape == ShapeCode::Destroyer) {
         painter.drawEllipse(box);
     } else {
         const qreal radius = box.width() / 6.0;
         painter.drawRoundedRect(box, radius, radius);
     }
+    return image;
 }
 
 }  // namespace quarrix::ui

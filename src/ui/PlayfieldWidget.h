@@ -4,7 +4,11 @@
 #include "game/Gem.h"
 #include "game/Playfield.h"
 
+#include <QPixmap>
 #include <QWidget>
+
+#include <map>
+#include <utility>
 
 namespace quarrix::ui {
 
@@ -27,9 +31,13 @@ private:
     void paintBoard(QPainter& painter) const;
     void paintPreview(QPainter& painter) const;
     void paintGem(QPainter& painter, const QRect& rect, Gem gem) const;
+    // Gems are drawn once per type and size and then copied: a full repaint stays well under
+    // the 75 ms between animation steps.
+    const QPixmap& gemImage(Gem gem, QSize size) const;
 
     const Playfield& field_;
     const TwipScale& scale_;
+    mutable std::map<std::pair<int, ColorValue>, QPixmap> gemImages_;
 };
 
 }  // namespace quarrix::ui
