@@ -230,6 +230,34 @@ TEST_F(Form1Test, GameOverShowsTheMessageThenRanksWithTheSpeed)
     action("M_S_75")->trigger();
     EXPECT_TRUE(action("M_S_75")->isChecked());
     EXPECT_EQ(timer()->interval(), 1750);
+
+    // F1 after game over starts afresh at the speed chosen meanwhile.
+    showActive();
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->interval(), 1750);
+    EXPECT_EQ(test::countFilledCells(form.game().field().board), 2);
+    EXPECT_EQ(label("lblCScore"), QStringLiteral("0"));
+}
+
+TEST_F(Form1Test, F1DuringAFallingPairDealsAFreshPairAndClearsFigures)
+{
+    showActive();
+    QTest::keyClick(&form, Qt::Key_F1);
+    QTest::keyClick(&form, Qt::Key_Left);
+    QTest::keyClick(&form, Qt::Key_Down);
+    field().figures = Figures{90, 2, 3, 2, 3};
+    QTest::keyClick(&form, Qt::Key_Right);
+    ASSERT_EQ(label("lblCScore"), QStringLiteral("90"));
+    QTest::keyClick(&form, Qt::Key_F1);
+    const Playfield& f = form.game().field();
+    EXPECT_EQ(f.pair.GemCol[0], 3);
+    EXPECT_EQ(f.pair.GemRow[0], 13);
+    EXPECT_EQ(test::countFilledCells(f.board), 2);
+    for (const char* name : {"lblBCombo", "lblBChain", "lblCScore", "lblCCombo", "lblCChain"}) {
+        EXPECT_EQ(label(name), QStringLiteral("0")) << name;
+    }
+    EXPECT_TRUE(timer()->isActive());
 }
 
 }  // namespace
