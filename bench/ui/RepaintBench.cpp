@@ -4,9 +4,9 @@
 #include "ui/Form1.h"
 #include "ui/PlayfieldWidget.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 #include <cstdlib>
 

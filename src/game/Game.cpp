@@ -11,8 +11,7 @@ Game::Game(Services services)
       drop_(services.sound),
       resolver_(services.timer, services.sound, services.animation, services.gameOver),
       speed_(services.timer)
-{
-}
+{}
 
 void Game::newGame()
 {
@@ -43,17 +42,10 @@ void Game::keyDown(int keyCode)
         return;
     }
     switch (keyCode) {
-    case KeyLeft:
-        PairControls::shiftLeft(field_);
-        break;
-    case KeyRight:
-        PairControls::shiftRight(field_);
-        break;
-    case KeyUp:
-        PairControls::turn(field_);
-        break;
-    default:
-        break;
+    case KeyLeft: PairControls::shiftLeft(field_); break;
+    case KeyRight: PairControls::shiftRight(field_); break;
+    case KeyUp: PairControls::turn(field_); break;
+    default: break;
     }
 }
 

@@ -6,8 +6,8 @@ namespace quarrix {
 
 Gem gemForDraw(int k)
 {
-    static constexpr std::array<ColorValue, 4> colors{GemColors::Red, GemColors::Yellow,
-                                                      GemColors::Green, GemColors::Blue};
+    static constexpr std::array<ColorValue, 4> colors{GemColors::Red, GemColors::Yellow, GemColors::Green,
+                                                      GemColors::Blue};
     const ShapeCode shape = k >= 4 ? ShapeCode::Destroyer : ShapeCode::Normal;
     return Gem{shape, colors.at(static_cast<std::size_t>(k % 4))};
 }

@@ -13,8 +13,7 @@ class GroupRemover {
 public:
     GroupRemover(SoundInterface& sound, AnimationInterface& animation)
         : sound_(sound), animation_(animation), settler_(sound, animation)
-    {
-    }
+    {}
 
     void getRideofGems(Board& board, const DestroyerGroup& group);
 

@@ -14,11 +14,9 @@ namespace quarrix {
 // and the music's speed after the landing.
 class LandingResolver {
 public:
-    LandingResolver(DropTimer& timer, SoundInterface& sound, AnimationInterface& animation,
-                    GameOverHandler& gameOver)
+    LandingResolver(DropTimer& timer, SoundInterface& sound, AnimationInterface& animation, GameOverHandler& gameOver)
         : timer_(timer), sound_(sound), gameOver_(gameOver), remover_(sound, animation)
-    {
-    }
+    {}
 
     void handleGameStatus(Playfield& field);
 

@@ -55,8 +55,7 @@ private:
     void buildMenus();
     void buildPanels(QWidget* area);
     QGroupBox* makeFrame(QWidget* area, const char* name, const QString& caption, int top);
-    QLabel* makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
-                    int top);
+    QLabel* makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName, int top);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {});
     void chooseSpeed(int index);
     void showChecks();

@@ -16,8 +16,7 @@ QWidget* activeParent()
 
 void QtDialogs::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    activeParent());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, activeParent());
     box.exec();
 }
 

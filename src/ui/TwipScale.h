@@ -11,10 +11,7 @@ public:
     explicit TwipScale(int logicalDpi = 96) : pixelsPerTwip_(logicalDpi / 1440.0) {}
 
     int px(int twips) const { return static_cast<int>(twips * pixelsPerTwip_ + 0.5); }
-    QRect rect(int left, int top, int width, int height) const
-    {
-        return {px(left), px(top), px(width), px(height)};
-    }
+    QRect rect(int left, int top, int width, int height) const { return {px(left), px(top), px(width), px(height)}; }
     QLine line(int x1, int y1, int x2, int y2) const { return {px(x1), px(y1), px(x2), px(y2)}; }
 
 private:

@@ -113,8 +113,8 @@ TEST_F(DropTickTest, GameOverStopsTimerRanksAndStillDealsTheNextPair)
     game.tick();
     EXPECT_FALSE(timer.enabled());
     EXPECT_FALSE(gameOver.timerOnAtMessage);
-    EXPECT_EQ(log.events, (Events{"collide 3", "collide 3", "collide 3", "gameover", "rank 0 0 0 500", "cleanup",
-                                  "speed 14"}));
+    EXPECT_EQ(log.events,
+              (Events{"collide 3", "collide 3", "collide 3", "gameover", "rank 0 0 0 500", "cleanup", "speed 14"}));
     EXPECT_TRUE(pair().PairActive);  // the last pair still answers the keys
     game.keyDown(KeyDown);           // but Down does nothing with the timer off
     expectPairAt(3, 13, 3, 14);

@@ -26,7 +26,8 @@ TEST_F(LandingTest, LoneDestroyerAmongOtherColoursStays)
 
 TEST_F(LandingTest, TwoTouchingDestroyersScoreTen)
 {
-    landPairOn({"......"}, 1, 0, 2, 0, Gem{ShapeCode::Destroyer, GemColors::Red}, Gem{ShapeCode::Destroyer, GemColors::Red});
+    landPairOn({"......"}, 1, 0, 2, 0, Gem{ShapeCode::Destroyer, GemColors::Red},
+               Gem{ShapeCode::Destroyer, GemColors::Red});
     EXPECT_EQ(figures(), (Figures{10, 1, 1, 1, 1}));
     EXPECT_EQ(test::countFilled(board()), 2);  // only the next pair
     EXPECT_EQ(log.only("destroy"), (Events{"destroy 1", "destroy 2"}));
@@ -34,13 +35,12 @@ TEST_F(LandingTest, TwoTouchingDestroyersScoreTen)
 
 TEST_F(LandingTest, RemovalPausesThenSoundsThenRepaintsEachGem)
 {
-    landPairOn({"......", "..rr..", "......"}, 2, 0, 3, 0, Gem{ShapeCode::Destroyer, GemColors::Red},
-               gemForDraw(1));
+    landPairOn({"......", "..rr..", "......"}, 2, 0, 3, 0, Gem{ShapeCode::Destroyer, GemColors::Red}, gemForDraw(1));
     // Fill from (2,0): (2,1) above, then (3,1) right of it. Then the yellow gem stays and nothing falls.
-    const Events expected{"collide 2", "collide 3", "collide 3",             // touch-down and landing
-                          "pause 75",  "destroy 2", "repaint",               // the destroyer gem
-                          "pause 75",  "destroy 2", "repaint",               // (2, 1)
-                          "pause 75",  "destroy 3", "repaint",               // (3, 1)
+    const Events expected{"collide 2", "collide 3", "collide 3",  // touch-down and landing
+                          "pause 75",  "destroy 2", "repaint",    // the destroyer gem
+                          "pause 75",  "destroy 2", "repaint",    // (2, 1)
+                          "pause 75",  "destroy 3", "repaint",    // (3, 1)
                           "cleanup",   "speed 0"};
     EXPECT_EQ(log.events, expected);
     EXPECT_EQ(figures(), (Figures{20, 1, 2, 1, 2}));
@@ -50,14 +50,11 @@ TEST_F(LandingTest, SettlingCanSetOffANextBurstCountedAsCombo)
 {
     // Red burst of four; the yellow destroyer then settles onto two yellows: a second, smaller burst.
     landPairOn({"Y.....", "rrr...", "Ryy..."}, 5, 0, 5, 1, gemForDraw(2), gemForDraw(3));
-    const Events expected{
-        "collide 5", "collide 5", "collide 5",
-        "pause 75", "destroy 0", "repaint", "pause 75", "destroy 0", "repaint",
-        "pause 75", "destroy 1", "repaint", "pause 75", "destroy 2", "repaint",
-        "pause 75", "collide 0", "repaint",  // the yellow destroyer settles to (0, 0)
-        "pause 75", "destroy 0", "repaint", "pause 75", "destroy 1", "repaint",
-        "pause 75", "destroy 2", "repaint",
-        "cleanup", "speed 1"};
+    const Events expected{"collide 5", "collide 5", "collide 5", "pause 75",  "destroy 0", "repaint",  "pause 75",
+                          "destroy 0", "repaint",   "pause 75",  "destroy 1", "repaint",   "pause 75", "destroy 2",
+                          "repaint",   "pause 75",  "collide 0", "repaint",  // the yellow destroyer settles to (0, 0)
+                          "pause 75",  "destroy 0", "repaint",   "pause 75",  "destroy 1", "repaint",  "pause 75",
+                          "destroy 2", "repaint",   "cleanup",   "speed 1"};
     EXPECT_EQ(log.events, expected);
     // 3 x 1 x 10 + 2 x 2 x 10; Current shows the latest burst, Best the largest.
     EXPECT_EQ(figures(), (Figures{70, 2, 2, 2, 3}));
@@ -124,8 +121,7 @@ TEST_F(LandingTest, MusicSpeedFollowsStackUnlessDisabledOrEmpty)
     EXPECT_TRUE(log.only("speed").empty());  // the burst emptied the board
     EXPECT_EQ(log.events.back(), "cleanup");
 
-    landPairOn({"g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....",
-                "g....."},
-               5, 0, 5, 1, gemForDraw(0), gemForDraw(1));
+    landPairOn({"g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g.....", "g....."}, 5,
+               0, 5, 1, gemForDraw(0), gemForDraw(1));
     EXPECT_EQ(log.events.back(), "speed 9");
 }

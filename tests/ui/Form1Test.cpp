@@ -47,10 +47,7 @@ protected:
     }
     QAction* action(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
     QTimer* timer() const { return form.findChild<QTimer*>(QStringLiteral("Timer1")); }
-    QColor pixelAt(const QRect& r) const
-    {
-        return form.playfield()->grab().toImage().pixelColor(r.center());
-    }
+    QColor pixelAt(const QRect& r) const { return form.playfield()->grab().toImage().pixelColor(r.center()); }
     Playfield& field() { return form.game().mutableField(); }
 
     // Shortcuts and immediate repaints need a shown, exposed and active window.
@@ -67,8 +64,8 @@ TEST_F(Form1Test, OpensIdleWithItsCaptionMenusAndZeroFigures)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Quarrix Solo. - 17/2/2004"));
     EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
-    for (const char* name : {"lblHScore", "lblHCombo", "lblHChain", "lblBCombo", "lblBChain", "lblCCombo",
-                             "lblCChain", "lblCScore"}) {
+    for (const char* name :
+         {"lblHScore", "lblHCombo", "lblHChain", "lblBCombo", "lblBChain", "lblCCombo", "lblCChain", "lblCScore"}) {
         EXPECT_EQ(label(name), QStringLiteral("0")) << name;
     }
     ASSERT_NE(timer(), nullptr);
@@ -76,9 +73,10 @@ TEST_F(Form1Test, OpensIdleWithItsCaptionMenusAndZeroFigures)
     EXPECT_EQ(timer()->interval(), 1000);
 
     const std::vector<std::pair<const char*, QString>> items{
-        {"M_F_NewGame", "New Game"}, {"M_F_Exit", "Exit"},  {"M_S_75", "-75%"},       {"M_S_0", "0 - Normal"},
-        {"M_S_175", "+75%"},         {"M_S_S", "Sound Option"}, {"M_R_S", "Highest Scores"},
-        {"H_R_Co", "Highest Combo"}, {"H_R_Ch", "Highest Chain"}, {"M_H_hmm", "Coming Soon..."}};
+        {"M_F_NewGame", "New Game"},  {"M_F_Exit", "Exit"},        {"M_S_75", "-75%"},
+        {"M_S_0", "0 - Normal"},      {"M_S_175", "+75%"},         {"M_S_S", "Sound Option"},
+        {"M_R_S", "Highest Scores"},  {"H_R_Co", "Highest Combo"}, {"H_R_Ch", "Highest Chain"},
+        {"M_H_hmm", "Coming Soon..."}};
     for (const auto& [name, caption] : items) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->text(), caption) << name;
