@@ -1,5 +1,6 @@
 #include "FileStore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -56,23 +57,6 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-std::string directoryOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-void syncDirectory(const std::string& path)
-{
-    // Makes the rename itself durable; the data are already safe either way.
-    const FileDescriptor dir(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid()) {
-        ::fsync(dir.get());
-    }
-}
 }  // namespace
 
 FileStore::ReadStatus FileStore::read(const std::string& path, std::size_t limit, std::string& bytes)
@@ -86,10 +70,17 @@ FileStore::ReadStatus FileStore::read(const std::string& path, std::size_t limit
     if (static_cast<unsigned long long>(info.st_size) > limit) {
         return ReadStatus::TooLarge;
     }
-    // The file may grow while it is read: read one byte past the limit to notice.
-    bytes.resize(limit + 1);
+    // Sized by the file, one byte more to notice a file that grew since; never past the limit.
+    const std::size_t cap = limit + 1;
+    bytes.resize(std::min(static_cast<std::size_t>(info.st_size) + 1, cap));
     std::size_t total = 0;
-    while (total < bytes.size()) {
+    while (true) {
+        if (total == bytes.size()) {
+            if (bytes.size() == cap) {
+                break;
+            }
+            bytes.resize(std::min(bytes.size() * 2, cap));
+        }
         const ssize_t got = ::read(file.get(), bytes.data() + total, bytes.size() - total);
         if (got < 0 && errno == EINTR) {
             continue;
@@ -130,7 +121,8 @@ std::string FileStore::replace(const std::string& path, std::string_view bytes)
         errno = saved;
         return failure;
     }
-    syncDirectory(path);
+    // The directory is not flushed: whether the rename reaches the disk before a crash or not,
+    // what is left is a whole file, the old one or the new one.
     return {};
 }
 

@@ -9,6 +9,11 @@ bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
+
+bool endsUnquoted(char c)
+{
+    return c == ',' || c == '\r' || c == '\n';
+}
 }  // namespace
 
 ItemScanner::Result ItemScanner::next(std::string& item)
@@ -39,9 +44,9 @@ ItemScanner::Result ItemScanner::quoted(std::string& item)
 
 ItemScanner::Result ItemScanner::unquoted(std::string& item)
 {
-    std::size_t end = bytes_.find_first_of(",\r\n", pos_);
-    if (end == std::string_view::npos) {
-        end = bytes_.size();
+    std::size_t end = pos_;
+    while (end < bytes_.size() && !endsUnquoted(bytes_[end])) {
+        ++end;
     }
     if (end - pos_ > MaxItemBytes) {
         return Result::Damaged;
