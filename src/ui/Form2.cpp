@@ -28,6 +28,8 @@ constexpr std::array<int, 3> FigureLefts{2160, 3720, 5280};
 constexpr int FigureWidth = 1500;
 constexpr int TitlePoints = 24;
 constexpr int HeaderPoints = 12;
+// Small enough for ten rows to fit the 2010 twips of a list box without scrolling.
+constexpr int ListPoints = 8;
 
 QString blanks(int count)
 {
@@ -148,6 +150,8 @@ void Form2::buildTab(int tab)
     header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
     QFont headerFont = header->font();
     headerFont.setPointSize(HeaderPoints);
+    // The header is one line of fixed blank runs; a narrow face keeps it inside its label.
+    headerFont.setStretch(QFont::SemiCondensed);
     header->setFont(headerFont);
 
     TabLists& lists = lists_[t];
@@ -170,6 +174,9 @@ QListWidget* Form2::addList(QWidget* page, const QString& name)
     auto* list = new QListWidget(page);
     list->setObjectName(name);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont listFont = list->font();
+    listFont.setPointSize(ListPoints);
+    list->setFont(listFont);
     return list;
 }
 

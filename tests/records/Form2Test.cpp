@@ -157,11 +157,14 @@ TEST_F(Form2Test, ControlsSitWhereTheirTwipsSay)
             const QRect placed(list->mapTo(tabs, QPoint(0, 0)), list->size());
             const int width = name == "listPos" ? 375 : 1500;
             EXPECT_EQ(placed, QRect(px(left), px(1320), px(width), px(2010))) << objectName.toStdString();
+            // Ten rows show without scrolling.
+            EXPECT_LE(list->sizeHintForRow(0) * 10, list->viewport()->height()) << objectName.toStdString();
         }
         const auto* title = f.findChild<QLabel*>(QStringLiteral("Label%1").arg(t + 1));
         EXPECT_EQ(QRect(title->mapTo(tabs, QPoint(0, 0)), title->size()), QRect(px(360), px(360), px(6135), px(615)));
         const auto* header = f.findChild<QLabel*>(QStringLiteral("Label%1").arg(t + 4));
         EXPECT_EQ(QRect(header->mapTo(tabs, QPoint(0, 0)), header->size()), QRect(px(120), px(960), px(6615), px(255)));
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(header->text()), header->width());
     }
 }
 
