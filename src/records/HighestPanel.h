@@ -4,7 +4,7 @@
 
 namespace quarrix::records {
 
-// The main window's "Highest" panel: the tops of the three tables, shown as stored.
+// The main window's Highest panel: the tops of the three tables, shown as stored.
 class HighestPanel {
 public:
     virtual ~HighestPanel() = default;

@@ -1,0 +1,47 @@
+#include "HighScoreTable.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace quarrix::records {
+
+ScoreRow HighScoreTable::placeholderRow()
+{
+    return ScoreRow{PlaceholderName, "0", "0", "0"};
+}
+
+HighScoreTable::HighScoreTable()
+{
+    reset();
+}
+
+void HighScoreTable::reset()
+{
+    rows_.assign(1, placeholderRow());
+}
+
+bool HighScoreTable::storeRow(std::size_t index, ScoreRow row)
+{
+    if (index < rows_.size()) {
+        rows_[index] = std::move(row);
+        return true;
+    }
+    if (rows_.size() >= Capacity) {
+        return false;
+    }
+    rows_.push_back(std::move(row));
+    return true;
+}
+
+void HighScoreTable::insert(std::size_t index, ScoreRow row)
+{
+    if (index >= Capacity || index > rows_.size()) {
+        throw std::out_of_range("HighScoreTable::insert: no such position");
+    }
+    if (full()) {
+        rows_.pop_back();
+    }
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
+}
+
+}  // namespace quarrix::records

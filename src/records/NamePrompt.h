@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace quarrix::records {
+
+// Asks the player for a name; an empty text when cancelled. Texts are one byte per character.
+class NamePrompt {
+public:
+    virtual ~NamePrompt() = default;
+    virtual std::string askName(const std::string& prompt) = 0;
+};
+
+}  // namespace quarrix::records

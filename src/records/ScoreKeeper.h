@@ -1,0 +1,55 @@
+#pragma once
+
+#include "HighScoreTables.h"
+#include "HighestPanel.h"
+#include "MessageSink.h"
+#include "NamePrompt.h"
+#include "game/FinishedGame.h"
+
+#include <string>
+#include <string_view>
+
+namespace quarrix::records {
+
+// Keeps the three tables of the records window: loads them from the HighScores file, ranks a
+// finished game in them, saves them back and keeps the Highest panel up to date.
+class ScoreKeeper {
+public:
+    static constexpr std::string_view FileName = "HighScores";
+    static constexpr std::string_view LoadErrorMessage =
+        "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
+        "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten";
+
+    struct Services {
+        NamePrompt& prompt;
+        MessageSink& messages;
+        HighestPanel& panel;
+    };
+
+    // Starts with the placeholder row in every table; `path` is where the file lives.
+    ScoreKeeper(Services services, std::string path = std::string(FileName));
+
+    const HighScoreTables& tables() const { return tables_; }
+
+    // Reads the file into the tables and refreshes the panel. On any failure shows the load error
+    // once, keeps the rows read before it and leaves the panel as it was. Returns whether it loaded.
+    bool load();
+    // Writes the tables to the file. On failure tells the player which file and why; the tables
+    // stay as they are. Returns whether it saved.
+    bool save();
+    // Ranks the game in the scores, combos and chains tables in turn (one name prompt per table
+    // it enters), then saves and refreshes the panel, also when it entered none.
+    void processScore(const FinishedGame& game);
+
+private:
+    void refreshPanel();
+    std::string saveFailureMessage(const std::string& reason) const;
+
+    NamePrompt& prompt_;
+    MessageSink& messages_;
+    HighestPanel& panel_;
+    std::string path_;
+    HighScoreTables tables_;
+};
+
+}  // namespace quarrix::records

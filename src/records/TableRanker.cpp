@@ -1,0 +1,48 @@
+#include "TableRanker.h"
+
+#include "HighScoreTables.h"
+#include "NumericText.h"
+#include "RankingTexts.h"
+
+#include <string>
+
+namespace quarrix::records {
+
+namespace {
+double keyValue(const FinishedGame& game, int tableId)
+{
+    switch (tableId) {
+    case ScoresTable:
+        return static_cast<double>(game.score);
+    case CombosTable:
+        return static_cast<double>(game.bestCombo);
+    default:
+        return static_cast<double>(game.bestChain);
+    }
+}
+}  // namespace
+
+std::size_t TableRanker::insertionIndex(const HighScoreTable& table, int tableId, double value)
+{
+    std::size_t index = table.size();
+    while (index > 0 && NumericText::value(keyText(table.row(index - 1), tableId)) < value) {
+        --index;
+    }
+    return index;
+}
+
+std::optional<std::size_t> TableRanker::rank(HighScoreTable& table, int tableId, const FinishedGame& game,
+                                             NamePrompt& prompt)
+{
+    const std::size_t index = insertionIndex(table, tableId, keyValue(game, tableId));
+    if (index >= HighScoreTable::Capacity) {
+        return std::nullopt;
+    }
+    const bool full = table.full();
+    const std::string typed = prompt.askName(RankingTexts::namePrompt(tableId, static_cast<int>(index) + 1, full));
+    table.insert(index, ScoreRow{RankingTexts::storedName(typed, game.intervalMs), std::to_string(game.score),
+                                 std::to_string(game.bestCombo), std::to_string(game.bestChain)});
+    return index;
+}
+
+}  // namespace quarrix::records

@@ -1,0 +1,220 @@
+#include "Form2.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+
+namespace quarrix::ui {
+
+namespace {
+// Positions and sizes in twips (1/1440 inch), relative to the tab control.
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr TwipRect ClientArea{0, 0, 7470, 3990};
+constexpr TwipRect TabControl{240, 240, 6975, 3495};
+constexpr TwipRect TitleLabel{360, 360, 6135, 615};
+constexpr TwipRect HeaderLabel{120, 960, 6615, 255};
+constexpr int ListTop = 1320;
+constexpr int ListHeight = 2010;
+constexpr TwipRect PosList{120, ListTop, 375, ListHeight};
+constexpr TwipRect NameList{600, ListTop, 1500, ListHeight};
+constexpr std::array<int, 3> FigureLefts{2160, 3720, 5280};
+constexpr int FigureWidth = 1500;
+constexpr int TitlePoints = 24;
+constexpr int HeaderPoints = 12;
+// Small enough for ten rows to fit the 2010 twips of a list box without scrolling.
+constexpr int ListPoints = 8;
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+struct TabTexts {
+    QString tab;
+    QString title;
+    QString header;
+};
+
+// The blank runs line the header words up over the list boxes below them.
+std::array<TabTexts, 3> tabTexts()
+{
+    const QString pos = QStringLiteral("Pos Name (Speed)") + blanks(8);
+    return {{
+        {QStringLiteral("Highest Scores"), QStringLiteral("Highest Score"),
+         pos + "Score" + blanks(15) + "Combo" + blanks(13) + "Chain"},
+        {QStringLiteral("Highest Combos"), QStringLiteral("Highest Combos"),
+         pos + "Combo" + blanks(13) + "Chain" + blanks(16) + "Score"},
+        {QStringLiteral("Highest Chains"), QStringLiteral("Highest Chains"),
+         pos + "Chain" + blanks(15) + "Score" + blanks(15) + "Combo"},
+    }};
+}
+
+// Table texts are one byte per character, as in the file.
+QString display(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void fillList(QListWidget* list, const QStringList& items)
+{
+    list->clear();
+    list->addItems(items);
+}
+}  // namespace
+
+Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), keeper_({*this, *this, panel})
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Records"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(ClientArea.width), twips(ClientArea.height));
+
+    records_ = new QTabWidget(this);
+    records_->setObjectName(QStringLiteral("Records"));
+    records_->setGeometry(twips(TabControl.left), twips(TabControl.top), twips(TabControl.width),
+                          twips(TabControl.height));
+    for (int t = 0; t < records::TableCount; ++t) {
+        buildTab(t);
+    }
+    records_->setCurrentIndex(0);
+
+    keeper_.load();
+    showTables();
+}
+
+void Form2::processScore(const quarrix::FinishedGame& game)
+{
+    keeper_.processScore(game);
+    showTables();
+    show();
+    raise();
+}
+
+void Form2::showTab(int tab)
+{
+    records_->setCurrentIndex(tab);
+    show();
+    raise();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show) {
+        for (int t = 0; t < records::TableCount; ++t) {
+            if (watched == lists_[static_cast<std::size_t>(t)].page) {
+                placeTab(t);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::string Form2::askName(const std::string& prompt)
+{
+    return dialogs_.inputBox(display(prompt)).toLatin1().toStdString();
+}
+
+void Form2::showMessage(const std::string& text)
+{
+    dialogs_.message(display(text));
+}
+
+int Form2::twips(int value) const
+{
+    // 15 twips to a pixel at 96 dots per inch.
+    return qRound(value * logicalDpiX() / (15.0 * 96.0));
+}
+
+void Form2::buildTab(int tab)
+{
+    const auto t = static_cast<std::size_t>(tab);
+    const TabTexts texts = tabTexts()[t];
+    auto* page = new QWidget;
+    records_->addTab(page, texts.tab);
+
+    auto* title = new QLabel(texts.title, page);
+    title->setObjectName(QStringLiteral("Label%1").arg(tab + 1));
+    QFont titleFont = title->font();
+    titleFont.setPointSize(TitlePoints);
+    title->setFont(titleFont);
+
+    auto* header = new QLabel(texts.header, page);
+    header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
+    QFont headerFont = header->font();
+    headerFont.setPointSize(HeaderPoints);
+    // The header is one line of fixed blank runs; a narrow face keeps it inside its label.
+    headerFont.setStretch(QFont::SemiCondensed);
+    header->setFont(headerFont);
+
+    TabLists& lists = lists_[t];
+    lists.page = page;
+    const QString element = QStringLiteral("_%1").arg(tab);
+    lists.listPos = addList(page, "listPos" + element);
+    lists.listName = addList(page, "listName" + element);
+    lists.listScore = addList(page, "listScore" + element);
+    lists.listCombo = addList(page, "listCombo" + element);
+    lists.listChain = addList(page, "listChain" + element);
+    for (int position = 1; position <= static_cast<int>(records::HighScoreTable::Capacity); ++position) {
+        lists.listPos->addItem(QString::number(position));
+    }
+    page->installEventFilter(this);
+    placeTab(tab);
+}
+
+QListWidget* Form2::addList(QWidget* page, const QString& name)
+{
+    auto* list = new QListWidget(page);
+    list->setObjectName(name);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont listFont = list->font();
+    listFont.setPointSize(ListPoints);
+    list->setFont(listFont);
+    return list;
+}
+
+void Form2::placeTab(int tab)
+{
+    const TabLists& lists = lists_[static_cast<std::size_t>(tab)];
+    // The twips are relative to the tab control; the page sits below its tab bar.
+    const QPoint origin = lists.page->mapTo(records_, QPoint(0, 0));
+    const auto place = [&](QWidget* widget, const TwipRect& r) {
+        widget->setGeometry(twips(r.left) - origin.x(), twips(r.top) - origin.y(), twips(r.width), twips(r.height));
+    };
+    place(lists.page->findChild<QLabel*>(QStringLiteral("Label%1").arg(tab + 1)), TitleLabel);
+    place(lists.page->findChild<QLabel*>(QStringLiteral("Label%1").arg(tab + 4)), HeaderLabel);
+    place(lists.listPos, PosList);
+    place(lists.listName, NameList);
+    // The tab's key column comes first: Score, Combo, Chain rotated by the tab number.
+    const std::array<QListWidget*, 3> figures{lists.listScore, lists.listCombo, lists.listChain};
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const std::size_t column = (static_cast<std::size_t>(tab) + i) % figures.size();
+        place(figures[column], TwipRect{FigureLefts[i], ListTop, FigureWidth, ListHeight});
+    }
+}
+
+void Form2::showTables()
+{
+    for (std::size_t t = 0; t < lists_.size(); ++t) {
+        QStringList names, scores, combos, chains;
+        for (const records::ScoreRow& row : keeper_.tables()[t].rows()) {
+            names << display(row.name);
+            scores << display(row.score);
+            combos << display(row.combo);
+            chains << display(row.chain);
+        }
+        fillList(lists_[t].listName, names);
+        fillList(lists_[t].listScore, scores);
+        fillList(lists_[t].listCombo, combos);
+        fillList(lists_[t].listChain, chains);
+    }
+}
+
+}  // namespace quarrix::ui

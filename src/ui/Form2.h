@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "game/FinishedGame.h"
+#include "records/HighestPanel.h"
+#include "records/MessageSink.h"
+#include "records/NamePrompt.h"
+#include "records/ScoreKeeper.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QListWidget;
+class QTabWidget;
+
+namespace quarrix::ui {
+
+// The records window: the three high-score tables on the tabs of `Records`. It only displays
+// them; the tables themselves are kept by a ScoreKeeper.
+class Form2 : public QWidget, private records::NamePrompt, private records::MessageSink {
+    Q_OBJECT
+
+public:
+    // Creating the window resets the tables to their placeholder rows and runs LoadScores
+    // (reads "HighScores" from the current working directory; on failure shows the exact error text via dialogs.message)
+    Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent = nullptr);
+    // Ranking with name prompts, SaveScores, panel refresh, then shows the window on its current tab.
+    void processScore(const quarrix::FinishedGame& game);
+    // The Records menu: makes `tab` current and shows the window modeless (stays open if already open).
+    void showTab(int tab);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The five list boxes of one tab, element t of each control array.
+    struct TabLists {
+        QWidget* page = nullptr;
+        QListWidget* listPos = nullptr;
+        QListWidget* listName = nullptr;
+        QListWidget* listScore = nullptr;
+        QListWidget* listCombo = nullptr;
+        QListWidget* listChain = nullptr;
+    };
+
+    std::string askName(const std::string& prompt) override;
+    void showMessage(const std::string& text) override;
+
+    int twips(int value) const;
+    void buildTab(int tab);
+    QListWidget* addList(QWidget* page, const QString& name);
+    void placeTab(int tab);
+    void showTables();
+
+    Dialogs& dialogs_;
+    QTabWidget* records_ = nullptr;
+    std::array<TabLists, records::TableCount> lists_{};
+    records::ScoreKeeper keeper_;
+};
+
+}  // namespace quarrix::ui
