@@ -204,9 +204,9 @@ void Form1::refresh()
 
 void Form1::showHighest(const std::string& score, const std::string& combo, const std::string& chain)
 {
-    setFigure(lblHScore_, QString::fromStdString(score));
-    setFigure(lblHCombo_, QString::fromStdString(combo));
-    setFigure(lblHChain_, QString::fromStdString(chain));
+    setFigure(lblHScore_, QString::fromLatin1(score));
+    setFigure(lblHCombo_, QString::fromLatin1(combo));
+    setFigure(lblHChain_, QString::fromLatin1(chain));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

@@ -3,18 +3,28 @@
 #include "CompanionWindows.h"
 #include "Dialogs.h"
 
+#include <QPointer>
+
 namespace quarrix::ui {
 
 // Owns the records and sound options windows and re-creates either after the player closed it.
+class Form2;
+
 class WindowSet final : public CompanionWindows, private SoundInterface {
 public:
     explicit WindowSet(Dialogs& dialogs);
+    ~WindowSet() override;
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
 
     void loadAtStartup(records::HighestPanel& panel) override;
     void showRecords(int tab) override;
     void showSoundOptions() override;
     void processScore(const FinishedGame& game) override;
     SoundInterface& sound() override { return *this; }
+
+    // The records window, created anew (and so reloaded from the file) if the player closed it.
+    Form2& records();
 
 private:
     void playCollision(std::int16_t position) override;
@@ -25,6 +35,7 @@ private:
 
     Dialogs& dialogs_;
     records::HighestPanel* panel_ = nullptr;
+    QPointer<Form2> records_;
 };
 
 }  // namespace quarrix::ui
