@@ -58,10 +58,13 @@ Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& rando
     buildPanels(playfield_);
     showChecks();
 
-    connect(timer_.timer(), &QTimer::timeout, this, [this] {
-        game_.tick();
-        refresh();
-    });
+    connect(timer_.timer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::Timer1_Timer()
+{
+    game_.tick();
+    refresh();
 }
 
 Form1::~Form1() = default;
@@ -229,6 +232,10 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::pause(int milliseconds)
 {
+    if (pauseFunction_) {
+        pauseFunction_(milliseconds);
+        return;
+    }
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -42,6 +43,11 @@ public:
 
     void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
 
+    // The drop timer's tick, also run by tools that drive the game without waiting for the timer.
+    void Timer1_Timer();
+    // Replaces the blocking animation pause, for runs that shorten it.
+    void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +75,7 @@ private:
     QtDropTimer timer_;
     Game game_;
     PlayfieldWidget* playfield_ = nullptr;
+    std::function<void(int)> pauseFunction_;
     std::array<QAction*, SpeedSetting::Items.size()> speedItems_{};
     QLabel* lblHScore_ = nullptr;
     QLabel* lblHCombo_ = nullptr;
