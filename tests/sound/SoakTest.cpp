@@ -1,0 +1,66 @@
+// A long session in one run: the table, the voices and the memory stay bounded.
+#include "sound/OpenAlAudio.h"
+#include "sound/SoundBank.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace quarrix::test {
+namespace {
+
+using sound::SoundBank;
+
+long residentKiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+TEST(SoundSoak, AHundredThousandEffectsKeepPlayingInFlatMemory)
+{
+    const std::string play = QUARRIX_PLAY_DIR;
+    sound::OpenAlAudio audio;
+    SoundBank bank(audio);
+    ASSERT_FALSE(audio.deviceDescriptions().empty()) << "needs OpenAL Soft's null output";
+    bank.startMusic(play + "/BGM_2.wav", 0);
+    ASSERT_NE(bank.slot(0), sound::NoBuffer);
+
+    const auto round = [&](int i) {
+        bank.PlaySound(play + (i % 5 == 0 ? "/PahTush.wav" : "/Dink.wav"), static_cast<std::int16_t>(i % 6), 0);
+        if (i % 4 == 3) {
+            bank.CleanUpSndBuffer();  // as after every landing
+            bank.SetBGMSpeed(static_cast<std::int16_t>(i % 15));
+        }
+    };
+    for (int i = 0; i < 2000; ++i) {
+        round(i);  // warm the caches and the voice pool
+    }
+    const long before = residentKiB();
+    std::size_t largestTable = 0;
+    int silentLate = 0;
+    constexpr int Plays = 100000;
+    for (int i = 0; i < Plays; ++i) {
+        round(i);
+        largestTable = std::max(largestTable, bank.slotCount());
+        if (i >= Plays - 1000 && i % 4 != 3) {
+            const auto newest = bank.slot(bank.slotCount() - 1);
+            silentLate += audio.status(newest) == sound::StatusPlaying ? 0 : 1;
+        }
+    }
+    const long after = residentKiB();
+
+    EXPECT_EQ(silentLate, 0);
+    EXPECT_LE(largestTable, static_cast<std::size_t>(SoundBank::MaxSlots));
+    EXPECT_LE(audio.voicesInUse(), 127u);
+    EXPECT_EQ(audio.status(bank.slot(0)), sound::StatusPlaying | sound::StatusLooping);
+    EXPECT_LT(after - before, 5 * 1024) << "resident memory grew from " << before << " KiB to " << after << " KiB";
+}
+
+}  // namespace
+}  // namespace quarrix::test
