@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -54,6 +55,8 @@ TEST(SoundSoak, AHundredThousandEffectsKeepPlayingInFlatMemory)
         }
     }
     const long after = residentKiB();
+    std::printf("resident memory %ld KiB before, %ld KiB after 100000 sounds; largest table %zu slots\n", before,
+                after, largestTable);
 
     EXPECT_EQ(silentLate, 0);
     EXPECT_LE(largestTable, static_cast<std::size_t>(SoundBank::MaxSlots));
