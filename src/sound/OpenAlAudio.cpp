@@ -1,0 +1,356 @@
+#include "OpenAlAudio.h"
+
+#include "PanLaw.h"
+
+#include <AL/alext.h>
+
+namespace quarrix::sound {
+
+namespace {
+constexpr std::int32_t MinFrequency = 100;
+constexpr std::int32_t MaxFrequency = 200000;
+
+std::vector<std::string> splitDeviceList(const ALCchar* list)
+{
+    std::vector<std::string> names;
+    while (list != nullptr && *list != '\0') {
+        names.emplace_back(list);
+        list += names.back().size() + 1;
+    }
+    return names;
+}
+
+std::uint32_t indexOf(BufferHandle h)
+{
+    return static_cast<std::uint32_t>(h & 0xffffffffu) - 1;
+}
+
+std::uint32_t generationOf(BufferHandle h)
+{
+    return static_cast<std::uint32_t>(h >> 32);
+}
+}  // namespace
+
+OpenAlAudio::~OpenAlAudio()
+{
+    for (Record& rec : records_) {
+        if (rec.live && rec.voice >= 0) {
+            rec.device->releaseVoice(rec.voice);
+        }
+        rec.sound.reset();
+    }
+    devices_.clear();
+}
+
+std::vector<std::string> OpenAlAudio::deviceDescriptions()
+{
+    const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") != ALC_FALSE;
+    names_ = splitDeviceList(alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
+    enumerated_ = true;
+    // A device that failed before may have come back since.
+    std::erase_if(devices_, [](const auto& item) { return item.second == nullptr; });
+    return names_;
+}
+
+BufferHandle OpenAlAudio::createBuffer(const std::string& file, int device)
+{
+    OutputDevice* out = openDevice(device);
+    if (out == nullptr || !out->connected()) {
+        return NoBuffer;
+    }
+    const auto decoded = samples_.load(file);
+    if (!decoded) {
+        return NoBuffer;
+    }
+    auto sound = out->upload(file, decoded);
+    if (!sound) {
+        return NoBuffer;
+    }
+    const BufferHandle handle = newRecord();
+    Record& rec = *find(handle);
+    rec.device = out;
+    rec.frequency = sound->rate;
+    rec.sound = std::move(sound);
+    return handle;
+}
+
+std::optional<std::uint32_t> OpenAlAudio::status(BufferHandle buffer)
+{
+    Record* rec = usable(buffer);
+    if (rec == nullptr) {
+        return std::nullopt;
+    }
+    if (rec->terminated) {
+        return StatusTerminated;
+    }
+    if (rec->voice < 0) {
+        return 0u;
+    }
+    ALint state = AL_STOPPED;
+    alGetSourcei(rec->device->voice(rec->voice).sources[0], AL_SOURCE_STATE, &state);
+    if (state == AL_PLAYING) {
+        return rec->looping ? StatusPlaying | StatusLooping : StatusPlaying;
+    }
+    if (state == AL_STOPPED) {
+        dropVoice(*rec);  // finished: the voice goes back at once
+    }
+    return 0u;
+}
+
+bool OpenAlAudio::play(BufferHandle buffer, bool looping)
+{
+    Record* rec = usable(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
+    if (rec->voice >= 0 && !rec->device->sounding(rec->voice)) {
+        dropVoice(*rec);  // a finished one-shot starts again from the beginning
+    }
+    if (rec->voice < 0 && !giveVoice(*rec, buffer)) {
+        return false;
+    }
+    rec = find(buffer);  // giving a voice may have touched other records
+    Voice& v = rec->device->voice(rec->voice);
+    rec->looping = looping;
+    v.looping = looping;
+    v.started = ++playCount_;
+    for (const ALuint s : v.sources) {
+        alSourcei(s, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+    }
+    alSourcePlayv(2, v.sources.data());
+    return true;
+}
+
+bool OpenAlAudio::stop(BufferHandle buffer)
+{
+    Record* rec = usable(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
+    if (rec->voice >= 0) {
+        Voice& v = rec->device->voice(rec->voice);
+        ALint state = AL_STOPPED;
+        alGetSourcei(v.sources[0], AL_SOURCE_STATE, &state);
+        if (state == AL_PLAYING) {
+            alSourcePausev(2, v.sources.data());  // pausing keeps the position, unlike alSourceStop
+        }
+    }
+    return true;
+}
+
+bool OpenAlAudio::setPan(BufferHandle buffer, std::int32_t pan)
+{
+    Record* rec = usable(buffer);
+    if (rec == nullptr || pan < PanLeft || pan > PanRight) {
+        return false;
+    }
+    rec->pan = pan;
+    if (rec->voice >= 0) {
+        applyGains(*rec);
+    }
+    return true;
+}
+
+std::optional<std::int32_t> OpenAlAudio::frequency(BufferHandle buffer)
+{
+    const Record* rec = usable(buffer);
+    if (rec == nullptr) {
+        return std::nullopt;
+    }
+    return rec->frequency;
+}
+
+bool OpenAlAudio::setFrequency(BufferHandle buffer, std::int32_t hz)
+{
+    Record* rec = usable(buffer);
+    if (rec == nullptr || (hz != 0 && (hz < MinFrequency || hz > MaxFrequency))) {
+        return false;
+    }
+    rec->frequency = hz == 0 ? rec->sound->rate : hz;  // 0 restores the file's own rate
+    if (rec->voice >= 0) {
+        applyPitch(*rec);
+    }
+    return true;
+}
+
+void OpenAlAudio::release(BufferHandle buffer)
+{
+    Record* rec = find(buffer);
+    if (rec == nullptr) {
+        return;
+    }
+    if (rec->voice >= 0) {
+        dropVoice(*rec);
+    }
+    markTerminated(*rec, false);
+    rec->sound.reset();
+    rec->device = nullptr;
+    rec->live = false;
+    ++rec->generation;
+    freeRecords_.push_back(indexOf(buffer));
+}
+
+std::size_t OpenAlAudio::voicesInUse() const
+{
+    std::size_t n = 0;
+    for (const Record& rec : records_) {
+        n += rec.live && rec.voice >= 0 ? 1 : 0;
+    }
+    return n;
+}
+
+OpenAlAudio::Record* OpenAlAudio::find(BufferHandle buffer)
+{
+    if (buffer == NoBuffer) {
+        return nullptr;
+    }
+    const std::uint32_t index = indexOf(buffer);
+    if (index >= records_.size()) {
+        return nullptr;
+    }
+    Record& rec = records_[index];
+    return rec.live && rec.generation == generationOf(buffer) ? &rec : nullptr;
+}
+
+OpenAlAudio::Record* OpenAlAudio::usable(BufferHandle buffer)
+{
+    Record* rec = find(buffer);
+    if (rec == nullptr || !rec->device->connected()) {
+        return nullptr;
+    }
+    rec->device->makeCurrent();
+    return rec;
+}
+
+OutputDevice* OpenAlAudio::openDevice(int index)
+{
+    if (!enumerated_) {
+        deviceDescriptions();
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) {
+        return nullptr;
+    }
+    const std::string& name = names_[static_cast<std::size_t>(index)];
+    const auto found = devices_.find(name);
+    if (found != devices_.end()) {
+        return found->second.get();
+    }
+    return (devices_[name] = OutputDevice::open(name)).get();
+}
+
+BufferHandle OpenAlAudio::newRecord()
+{
+    std::uint32_t index = 0;
+    if (freeRecords_.empty()) {
+        records_.emplace_back();
+        index = static_cast<std::uint32_t>(records_.size()) - 1;
+    } else {
+        index = freeRecords_.back();
+        freeRecords_.pop_back();
+    }
+    Record& rec = records_[index];
+    const std::uint32_t generation = rec.generation;
+    rec = Record{};
+    rec.generation = generation;
+    rec.live = true;
+    return (static_cast<BufferHandle>(generation) << 32) | (index + 1);
+}
+
+bool OpenAlAudio::giveVoice(Record& rec, BufferHandle handle)
+{
+    OutputDevice& out = *rec.device;
+    int index = out.acquireVoice();
+    if (index < 0) {
+        reapFinished(out);
+        index = out.acquireVoice();
+    }
+    if (index < 0) {
+        stealOldest(out);
+        index = out.acquireVoice();
+    }
+    if (index < 0) {
+        return false;
+    }
+    out.makeCurrent();
+    Voice& v = out.voice(index);
+    v.owner = handle;
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        alSourcei(v.sources[channel], AL_BUFFER, static_cast<ALint>(rec.sound->buffers[channel]));
+    }
+    rec.voice = index;
+    markTerminated(rec, false);
+    applyGains(rec);
+    applyPitch(rec);
+    return true;
+}
+
+void OpenAlAudio::dropVoice(Record& rec)
+{
+    rec.device->releaseVoice(rec.voice);
+    rec.voice = -1;
+}
+
+void OpenAlAudio::reapFinished(OutputDevice& device)
+{
+    device.makeCurrent();
+    for (std::size_t i = 0; i < device.voiceCount(); ++i) {
+        const Voice& v = device.voice(static_cast<int>(i));
+        if (v.busy && !device.sounding(static_cast<int>(i))) {
+            dropVoice(*find(v.owner));
+        }
+    }
+}
+
+// Every voice sounds: the one-shot started longest ago gives way, as a mixer's voice
+// manager would do. Looping sounds are cut only when nothing else is left.
+void OpenAlAudio::stealOldest(OutputDevice& device)
+{
+    int oldest = -1;
+    for (std::size_t i = 0; i < device.voiceCount(); ++i) {
+        const Voice& v = device.voice(static_cast<int>(i));
+        if (!v.busy) {
+            continue;
+        }
+        if (oldest < 0) {
+            oldest = static_cast<int>(i);
+            continue;
+        }
+        const Voice& best = device.voice(oldest);
+        if ((best.looping && !v.looping) || (best.looping == v.looping && v.started < best.started)) {
+            oldest = static_cast<int>(i);
+        }
+    }
+    if (oldest < 0) {
+        return;
+    }
+    Record& victim = *find(device.voice(oldest).owner);
+    dropVoice(victim);
+    markTerminated(victim, true);
+}
+
+void OpenAlAudio::markTerminated(Record& rec, bool on)
+{
+    if (rec.terminated != on) {
+        rec.terminated = on;
+        on ? ++terminated_ : --terminated_;
+    }
+}
+
+void OpenAlAudio::applyGains(const Record& rec) const
+{
+    const ChannelGains g = panGains(rec.pan);
+    const Voice& v = rec.device->voice(rec.voice);
+    alSourcef(v.sources[0], AL_GAIN, g.left);
+    alSourcef(v.sources[1], AL_GAIN, g.right);
+}
+
+void OpenAlAudio::applyPitch(const Record& rec) const
+{
+    const float pitch = static_cast<float>(rec.frequency) / static_cast<float>(rec.sound->rate);
+    const Voice& v = rec.device->voice(rec.voice);
+    for (const ALuint s : v.sources) {
+        alSourcef(s, AL_PITCH, pitch);
+    }
+}
+
+}  // namespace quarrix::sound
