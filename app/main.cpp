@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowSet.h"
+#include "sound/OpenAlAudio.h"
 
 #include <QApplication>
 
@@ -14,7 +15,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     quarrix::ui::QtDialogs dialogs;
-    quarrix::ui::WindowSet windows(dialogs);
+    quarrix::sound::OpenAlAudio audio;  // devices and decoded sounds, kept for the whole run
+    quarrix::ui::WindowSet windows(dialogs, audio);
     quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
     form.load();  // before showing, as a window's load handler runs
     form.show();

@@ -1,20 +1,23 @@
 #include "WindowSet.h"
 
 #include "Form2.h"
+#include "Form3.h"
 
 namespace quarrix::ui {
 
-WindowSet::WindowSet(Dialogs& dialogs) : dialogs_(dialogs) {}
+WindowSet::WindowSet(Dialogs& dialogs, sound::AudioDevice& audio) : dialogs_(dialogs), audio_(audio) {}
 
 WindowSet::~WindowSet()
 {
     delete records_.data();
+    delete soundOptions_.data();
 }
 
 void WindowSet::loadAtStartup(records::HighestPanel& panel)
 {
     panel_ = &panel;
-    records();  // created hidden: reads the tables and fills the Highest panel
+    records();       // created hidden: reads the tables and fills the Highest panel
+    soundOptions();  // created hidden: lists the devices and starts the music
 }
 
 Form2& WindowSet::records()
@@ -25,29 +28,54 @@ Form2& WindowSet::records()
     return *records_;
 }
 
+Form3& WindowSet::soundOptions()
+{
+    if (soundOptions_.isNull()) {
+        soundOptions_ = new Form3(dialogs_, audio_);
+    }
+    return *soundOptions_;
+}
+
 void WindowSet::showRecords(int tab)
 {
     records().showTab(tab);
 }
 
-void WindowSet::showSoundOptions() {}
+void WindowSet::showSoundOptions()
+{
+    soundOptions().show();
+}
 
 void WindowSet::processScore(const FinishedGame& game)
 {
     records().processScore(game);
 }
 
-void WindowSet::playCollision(std::int16_t /*position*/) {}
+void WindowSet::playCollision(std::int16_t position)
+{
+    Form3& window = soundOptions();
+    window.PlaySound(window.collisionFile(), position);
+}
 
-void WindowSet::playDestruction(std::int16_t /*position*/) {}
+void WindowSet::playDestruction(std::int16_t position)
+{
+    Form3& window = soundOptions();
+    window.PlaySound(window.destructionFile(), position);
+}
 
-void WindowSet::cleanUpBuffers() {}
+void WindowSet::cleanUpBuffers()
+{
+    soundOptions().CleanUpSndBuffer();
+}
 
 bool WindowSet::musicDisabled()
 {
-    return true;
+    return soundOptions().musicDisabled();
 }
 
-void WindowSet::setMusicSpeed(std::int16_t /*gemHeight*/) {}
+void WindowSet::setMusicSpeed(std::int16_t gemHeight)
+{
+    soundOptions().SetBGMSpeed(gemHeight);
+}
 
 }  // namespace quarrix::ui

@@ -2,6 +2,7 @@
 
 #include "CompanionWindows.h"
 #include "Dialogs.h"
+#include "sound/AudioDevice.h"
 
 #include <QPointer>
 
@@ -9,10 +10,11 @@ namespace quarrix::ui {
 
 // Owns the records and sound options windows and re-creates either after the player closed it.
 class Form2;
+class Form3;
 
 class WindowSet final : public CompanionWindows, private SoundInterface {
 public:
-    explicit WindowSet(Dialogs& dialogs);
+    WindowSet(Dialogs& dialogs, sound::AudioDevice& audio);
     ~WindowSet() override;
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
@@ -25,6 +27,8 @@ public:
 
     // The records window, created anew (and so reloaded from the file) if the player closed it.
     Form2& records();
+    // The sound options window, created anew (music restarting) if the player closed it.
+    Form3& soundOptions();
 
 private:
     void playCollision(std::int16_t position) override;
@@ -34,8 +38,10 @@ private:
     void setMusicSpeed(std::int16_t gemHeight) override;
 
     Dialogs& dialogs_;
+    sound::AudioDevice& audio_;
     records::HighestPanel* panel_ = nullptr;
     QPointer<Form2> records_;
+    QPointer<Form3> soundOptions_;
 };
 
 }  // namespace quarrix::ui
