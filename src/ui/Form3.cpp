@@ -1,5 +1,7 @@
 #include "Form3.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -104,6 +106,8 @@ void Form3::buildControls()
     checkBGM_ = new QCheckBox(QStringLiteral("Disable BGM (click Play to apply)"), this);
     checkBGM_->setObjectName(QStringLiteral("checkBGM"));
     place(checkBGM_, 120, 2640, 2775, 495);
+    // Nothing stands to its right: let the caption take the room the stand-in font needs.
+    checkBGM_->resize(std::max(checkBGM_->width(), checkBGM_->sizeHint().width()), checkBGM_->height());
 }
 
 void Form3::place(QWidget* w, int left, int top, int width, int height) const
@@ -120,6 +124,14 @@ QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top
     font.setPointSize(LabelPointSize);
     label->setFont(font);
     place(label, left, top, width, 300);
+    // The stand-in font is wider than the one the layout was drawn for: grow into the gap before
+    // the text boxes, and narrow the face if even that is not enough, so no caption is clipped.
+    const int room = static_cast<int>(TextLeft * twip_) - label->x() - 4;
+    if (label->sizeHint().width() > room) {
+        font.setStretch(QFont::SemiCondensed);
+        label->setFont(font);
+    }
+    label->resize(std::max(label->width(), std::min(room, label->sizeHint().width())), label->height());
     return label;
 }
 
