@@ -60,15 +60,6 @@ TEST_F(GameTest, SpeedItemsWorkOnlyWhileTheTimerIsOff)
     EXPECT_EQ(game.speed().checkedItem(), 5);
 }
 
-TEST_F(GameTest, SpeedTableRunsFrom1750To250InSteps)
-{
-    int expected = 1750;
-    for (const auto& item : SpeedSetting::Items) {
-        EXPECT_EQ(item.intervalMs, expected);
-        expected -= 250;
-    }
-}
-
 TEST(PairSequence, FixedStartDealsTheSameSequenceAndNeverADestroyerOnTop)
 {
     FixedSeedRandom first;
