@@ -11,7 +11,9 @@ ifeq ($(WERROR),1)
   CMAKE_FLAGS += -DQUARRIX_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench fuzz clean
+PREFIX   ?= /usr/local
+
+.PHONY: all deps configure build run test bench fuzz install package check-package lint clean
 
 all: build
 
@@ -52,5 +54,21 @@ fuzz: $(FUZZ_DIR)/highscores-fuzz
 bench: build
 	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null $$b; done
 
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Builds the package, installs it here, checks the launcher and the desktop files, removes it.
+check-package: build
+	bash tools/check-package.sh $(BUILD)
+
 clean:
 	rm -rf build build-sanitize build-fuzz *.configure.log
+
+# clang-format must leave every tracked C++ file unchanged, and clang-tidy (.clang-tidy) must
+# find nothing in the program's own sources.
+lint: build
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	git ls-files 'src/*.cpp' 'app/*.cpp' 'tools/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet

@@ -10,10 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
 )
-# Extra packages for optional targets (screenshots, sound checks).
-if [ "${1:-}" = "--extras" ]; then
-  packages+=(xvfb xdotool x11-apps imagemagick sox)
-fi
+# Extra packages for optional targets: screenshots and sound checks, or the package check.
+case "${1:-}" in
+  --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
+  --package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
