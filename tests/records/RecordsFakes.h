@@ -4,34 +4,25 @@
 #include "records/MessageSink.h"
 #include "records/NamePrompt.h"
 
-#include <gtest/gtest.h>
-
-#include <deque>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace quarrix::test {
 
-// Answers the name prompts from a queue (empty text, as a cancel, once it runs dry) and keeps
-// every prompt it was shown.
+// Gives the answers in turn, then cancels (empty text); keeps every prompt it was shown.
 class ScriptedPrompt final : public records::NamePrompt {
 public:
-    std::deque<std::string> answers;
-    std::vector<std::string> prompts;
+    std::vector<std::string> answers, prompts;
 
     std::string askName(const std::string& prompt) override
     {
         prompts.push_back(prompt);
-        if (answers.empty()) {
-            return {};
-        }
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
     }
 };
 
@@ -41,35 +32,28 @@ public:
     void showMessage(const std::string& text) override { shown.push_back(text); }
 };
 
-// The Highest panel's three labels, "0" as at start-up; counts the refreshes.
 class RecordedPanel final : public records::HighestPanel {
 public:
-    std::string score = "0";
-    std::string combo = "0";
-    std::string chain = "0";
+    std::vector<std::string> highest;  // score, combo, chain
     int refreshes = 0;
 
-    void showHighest(const std::string& s, const std::string& co, const std::string& ch) override
+    void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override
     {
-        score = s;
-        combo = co;
-        chain = ch;
+        highest = {score, combo, chain};
         ++refreshes;
     }
 };
 
-// Runs a test in a fresh, empty working directory of its own, so no test sees another's
-// HighScores file; the directory is removed afterwards.
+// A fresh working directory for one test, so no test sees another's HighScores file.
 class TempWorkingDir {
 public:
-    TempWorkingDir() : previous_(std::filesystem::current_path())
+    TempWorkingDir()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "quarrix-records-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot create a temporary directory");
         }
-        path_ = pattern;
-        std::filesystem::current_path(path_);
+        std::filesystem::current_path(path_ = pattern);
     }
     ~TempWorkingDir()
     {
@@ -78,19 +62,17 @@ public:
         std::filesystem::remove_all(path_, ignored);
     }
     TempWorkingDir(const TempWorkingDir&) = delete;
-    TempWorkingDir& operator=(const TempWorkingDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path previous_;
+    std::filesystem::path previous_ = std::filesystem::current_path();
     std::filesystem::path path_;
 };
 
 inline void writeFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string readFile(const std::string& path)
@@ -99,7 +81,7 @@ inline std::string readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The file's bytes for items given one per line, each quoted and ended by CR LF.
+// The file's bytes for the given items, each quoted on its own line ending in CR LF.
 inline std::string quotedLines(const std::vector<std::string>& items)
 {
     std::string out;
