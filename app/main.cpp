@@ -1,8 +1,8 @@
 #include "game/FixedSeedRandom.h"
+#include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowSet.h"
-#include "sound/OpenAlAudio.h"
 
 #include <QApplication>
 

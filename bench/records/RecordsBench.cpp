@@ -6,12 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 using namespace quarrix::records;
 

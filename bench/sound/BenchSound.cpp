@@ -5,12 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -31,7 +31,9 @@ double microseconds(Clock::duration d)
 void reportSpread(benchmark::State& state, std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) { return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1))]; };
+    const auto at = [&](double q) {
+        return samples[static_cast<std::size_t>(q * static_cast<double>(samples.size() - 1))];
+    };
     state.counters["median_us"] = at(0.5);
     state.counters["p99_us"] = at(0.99);
     state.counters["max_us"] = samples.back();

@@ -18,12 +18,9 @@ using HighScoreTables = std::array<HighScoreTable, TableCount>;
 inline const std::string& keyText(const ScoreRow& row, int table)
 {
     switch (table) {
-    case ScoresTable:
-        return row.score;
-    case CombosTable:
-        return row.combo;
-    default:
-        return row.chain;
+    case ScoresTable: return row.score;
+    case CombosTable: return row.combo;
+    default: return row.chain;
     }
 }
 

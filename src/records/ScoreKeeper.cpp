@@ -5,22 +5,21 @@
 #include "HighScoresWriter.h"
 #include "TableRanker.h"
 
-#include <climits>
 #include <unistd.h>
+#include <climits>
 #include <utility>
 
 namespace quarrix::records {
 
 ScoreKeeper::ScoreKeeper(Services services, std::string path)
     : prompt_(services.prompt), messages_(services.messages), panel_(services.panel), path_(std::move(path))
-{
-}
+{}
 
 bool ScoreKeeper::load()
 {
     std::string bytes;
-    const bool loaded = FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read
-                        && HighScoresReader::read(bytes, tables_) == ReadOutcome::Loaded;
+    const bool loaded = FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read &&
+                        HighScoresReader::read(bytes, tables_) == ReadOutcome::Loaded;
     if (!loaded) {
         messages_.showMessage(std::string(LoadErrorMessage));
         return false;
@@ -61,9 +60,9 @@ std::string ScoreKeeper::saveFailureMessage(const std::string& reason) const
     if (!path_.starts_with('/') && ::getcwd(cwd, sizeof cwd) != nullptr) {
         where = std::string(cwd) + "/" + path_;
     }
-    return "Error: The HighScore Table could not be saved to the file '" + where + "' (" + reason
-           + "). The file keeps the tables it held before; the new scores stay in the Records window until the "
-             "next save.";
+    return "Error: The HighScore Table could not be saved to the file '" + where + "' (" + reason +
+           "). The file keeps the tables it held before; the new scores stay in the Records window until the "
+           "next save.";
 }
 
 }  // namespace quarrix::records

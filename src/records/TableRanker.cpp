@@ -12,12 +12,9 @@ namespace {
 double keyValue(const FinishedGame& game, int tableId)
 {
     switch (tableId) {
-    case ScoresTable:
-        return static_cast<double>(game.score);
-    case CombosTable:
-        return static_cast<double>(game.bestCombo);
-    default:
-        return static_cast<double>(game.bestChain);
+    case ScoresTable: return static_cast<double>(game.score);
+    case CombosTable: return static_cast<double>(game.bestCombo);
+    default: return static_cast<double>(game.bestChain);
     }
 }
 }  // namespace

@@ -46,8 +46,7 @@ std::unique_ptr<OutputDevice> OutputDevice::open(const std::string& name)
 
 OutputDevice::OutputDevice(ALCdevice* device, ALCcontext* context)
     : device_(device), context_(context), canDisconnect_(alcIsExtensionPresent(device, "ALC_EXT_disconnect") != 0)
-{
-}
+{}
 
 OutputDevice::~OutputDevice()
 {

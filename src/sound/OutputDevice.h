@@ -19,8 +19,7 @@ namespace quarrix::sound {
 struct DeviceSound {
     DeviceSound(ALCcontext* context, std::array<ALuint, 2> buffers, int rate)
         : context(context), buffers(buffers), rate(rate)
-    {
-    }
+    {}
     ~DeviceSound();
     DeviceSound(const DeviceSound&) = delete;
     DeviceSound& operator=(const DeviceSound&) = delete;

@@ -23,7 +23,8 @@ class Form2 : public QWidget, private records::NamePrompt, private records::Mess
 
 public:
     // Creating the window resets the tables to their placeholder rows and runs LoadScores
-    // (reads "HighScores" from the current working directory; on failure shows the exact error text via dialogs.message)
+    // (reads "HighScores" from the current working directory; on failure shows the exact error text via
+    // dialogs.message)
     Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent = nullptr);
     // Ranking with name prompts, SaveScores, panel refresh, then shows the window on its current tab.
     void processScore(const quarrix::FinishedGame& game);

@@ -15,7 +15,7 @@ using quarrix::synth::Track;
 constexpr int Rate = 22050;
 constexpr double Beat = 0.5;  // 120 beats a minute
 constexpr int BeatsPerBar = 4;
-constexpr int Bars = 12;      // 24 seconds: whole bars, three times round the progression
+constexpr int Bars = 12;  // 24 seconds: whole bars, three times round the progression
 
 struct Chord {
     int root;  // bass note
@@ -37,10 +37,21 @@ struct Note {
 };
 
 constexpr std::array<Note, 15> Melody{{
-    {0.0, 1.5, 76}, {1.5, 0.5, 74}, {2.0, 1.0, 72}, {3.0, 1.0, 69},
-    {4.0, 2.0, 72}, {6.0, 1.0, 69}, {7.0, 1.0, 72},
-    {8.0, 1.5, 79}, {9.5, 0.5, 76}, {10.0, 2.0, 72},
-    {12.0, 1.0, 74}, {13.0, 1.0, 71}, {14.0, 1.0, 67}, {15.0, 0.5, 69}, {15.5, 0.5, 71},
+    {0.0, 1.5, 76},
+    {1.5, 0.5, 74},
+    {2.0, 1.0, 72},
+    {3.0, 1.0, 69},
+    {4.0, 2.0, 72},
+    {6.0, 1.0, 69},
+    {7.0, 1.0, 72},
+    {8.0, 1.5, 79},
+    {9.5, 0.5, 76},
+    {10.0, 2.0, 72},
+    {12.0, 1.0, 74},
+    {13.0, 1.0, 71},
+    {14.0, 1.0, 67},
+    {15.0, 0.5, 69},
+    {15.5, 0.5, 71},
 }};
 
 void barOfMusic(Synth& synth, int bar, bool withMelody)
@@ -113,8 +124,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    const bool ok = makeKnock(folder + "Dink.wav") && makeBurst(folder + "PahTush.wav") &&
-                    makeMusic(folder + "BGM_2.wav");
+    const bool ok =
+        makeKnock(folder + "Dink.wav") && makeBurst(folder + "PahTush.wav") && makeMusic(folder + "BGM_2.wav");
     if (!ok) {
         std::fprintf(stderr, "could not write the sound files into %s\n", argv[1]);
         return 1;

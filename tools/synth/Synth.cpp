@@ -80,8 +80,8 @@ void Synth::pad(double at, double length, int note, float level, float pan)
         const double t = static_cast<double>(i) / track_.rate();
         const double env = envelope(t, attack, length, release);
         // Two slightly detuned voices give a slow, gentle beating.
-        const double tone = std::sin(TwoPi * f * 0.9985 * t) + std::sin(TwoPi * f * 1.0015 * t) +
-                            0.2 * std::sin(TwoPi * 2 * f * t);
+        const double tone =
+            std::sin(TwoPi * f * 0.9985 * t) + std::sin(TwoPi * f * 1.0015 * t) + 0.2 * std::sin(TwoPi * 2 * f * t);
         track_.add(start + i, static_cast<float>(level * 0.5 * env * tone), pan);
     }
 }
