@@ -2,15 +2,15 @@
 
 #include "sound/AudioDevice.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace quarrix::test {
 
-// An audio device whose buffers are plain records: tests read what was asked of each buffer
-// and set its status by hand (finished, terminated) where the mixer would.
+// Buffers are plain records: tests read what was asked of them and set the status by hand
+// (finished, terminated) where the mixer would. Handle h is records[h - 1].
 class FakeAudio final : public sound::AudioDevice {
 public:
     struct Buffer {
@@ -19,113 +19,73 @@ public:
         std::uint32_t status = 0;
         std::int32_t pan = 0;
         std::int32_t frequency = 0;
-        int plays = 0;
-        int stops = 0;
         bool live = true;
     };
 
     std::vector<std::string> devices{"Speakers", "Headphones"};
     std::map<std::string, std::int32_t> files{{"Dink.wav", 22050}, {"PahTush.wav", 22050}, {"BGM_2.wav", 22050}};
-    std::unordered_map<sound::BufferHandle, Buffer> buffers;
-    std::vector<sound::BufferHandle> created;  // in order, including failed loads as NoBuffer
+    std::vector<Buffer> records;
     int createCalls = 0;
+    int deadCalls = 0;  // operations on an empty or released handle
 
     std::vector<std::string> deviceDescriptions() override { return devices; }
-
     sound::BufferHandle createBuffer(const std::string& file, int device) override
     {
         ++createCalls;
         const auto rate = files.find(file);
         if (device < 0 || device >= static_cast<int>(devices.size()) || rate == files.end()) {
-            created.push_back(sound::NoBuffer);
             return sound::NoBuffer;
         }
-        const sound::BufferHandle h = ++next_;
-        buffers[h] = Buffer{file, device, 0, 0, rate->second, 0, 0, true};
-        created.push_back(h);
-        ++live_;
-        return h;
+        records.push_back(Buffer{file, device, 0, 0, rate->second});
+        return records.size();
     }
-
     std::optional<std::uint32_t> status(sound::BufferHandle h) override
     {
-        Buffer* b = find(h);
-        return b ? std::optional<std::uint32_t>(b->status) : std::nullopt;
+        const Buffer* b = find(h);
+        return b ? std::optional(b->status) : std::nullopt;
     }
-
     bool anyTerminated() override { return terminated_ > 0; }
-
-    bool play(sound::BufferHandle h, bool looping) override
+    bool play(sound::BufferHandle h, bool loop) override
     {
-        Buffer* b = find(h);
-        if (b == nullptr) {
-            return false;
-        }
-        ++b->plays;
-        assign(*b, looping ? sound::StatusPlaying | sound::StatusLooping : sound::StatusPlaying);
-        return true;
+        return find(h) && (setStatus(h, loop ? sound::StatusPlaying | sound::StatusLooping : sound::StatusPlaying), true);
     }
-
-    bool stop(sound::BufferHandle h) override
-    {
-        Buffer* b = find(h);
-        if (b == nullptr) {
-            return false;
-        }
-        ++b->stops;
-        assign(*b, 0);
-        return true;
-    }
-
-    bool setPan(sound::BufferHandle h, std::int32_t pan) override
-    {
-        Buffer* b = find(h);
-        return b != nullptr && (b->pan = pan, true);
-    }
-
+    bool stop(sound::BufferHandle h) override { return find(h) && (setStatus(h, 0), true); }
+    bool setPan(sound::BufferHandle h, std::int32_t pan) override { return find(h) && (find(h)->pan = pan, true); }
     std::optional<std::int32_t> frequency(sound::BufferHandle h) override
     {
-        Buffer* b = find(h);
-        return b ? std::optional<std::int32_t>(b->frequency) : std::nullopt;
+        const Buffer* b = find(h);
+        return b ? std::optional(b->frequency) : std::nullopt;
     }
-
-    bool setFrequency(sound::BufferHandle h, std::int32_t hz) override
-    {
-        Buffer* b = find(h);
-        return b != nullptr && (b->frequency = hz, true);
-    }
-
+    bool setFrequency(sound::BufferHandle h, std::int32_t hz) override { return find(h) && (find(h)->frequency = hz, true); }
     void release(sound::BufferHandle h) override
     {
-        if (Buffer* b = find(h)) {
-            assign(*b, 0);
-            b->live = false;
-            --live_;
+        if (find(h)) {
+            setStatus(h, 0);
+            find(h)->live = false;
         }
     }
 
-    const Buffer& at(sound::BufferHandle h) const { return buffers.at(h); }
-    void setStatus(sound::BufferHandle h, std::uint32_t st) { assign(buffers.at(h), st); }
-    bool isLive(sound::BufferHandle h) const { return h != sound::NoBuffer && buffers.at(h).live; }
-    int liveCount() const { return live_; }
-    // The buffer most recently created successfully.
-    sound::BufferHandle last() const { return next_; }
+    const Buffer& at(sound::BufferHandle h) const { return records.at(h - 1); }
+    bool isLive(sound::BufferHandle h) const { return h != sound::NoBuffer && at(h).live; }
+    sound::BufferHandle last() const { return records.size(); }  // the newest buffer created
+    int liveCount() const
+    {
+        return static_cast<int>(std::count_if(records.begin(), records.end(), [](const Buffer& b) { return b.live; }));
+    }
+    void setStatus(sound::BufferHandle h, std::uint32_t st)
+    {
+        Buffer& b = records.at(h - 1);
+        terminated_ += (st == sound::StatusTerminated) - (b.status == sound::StatusTerminated);
+        b.status = st;
+    }
 
 private:
     Buffer* find(sound::BufferHandle h)
     {
-        const auto it = buffers.find(h);
-        return it != buffers.end() && it->second.live ? &it->second : nullptr;
+        const bool ok = h >= 1 && h <= records.size() && records[h - 1].live;
+        deadCalls += ok ? 0 : 1;
+        return ok ? &records[h - 1] : nullptr;
     }
-
-    void assign(Buffer& b, std::uint32_t st)
-    {
-        terminated_ += (st == sound::StatusTerminated ? 1 : 0) - (b.status == sound::StatusTerminated ? 1 : 0);
-        b.status = st;
-    }
-
-    sound::BufferHandle next_ = 0;
-    int live_ = 0;
     int terminated_ = 0;
 };
 

@@ -13,7 +13,8 @@ using sound::StatusPlaying;
 using sound::StatusTerminated;
 
 constexpr int Speakers = 0;
-constexpr int Headphones = 1;
+constexpr std::uint32_t Music = StatusPlaying | StatusLooping;
+constexpr auto Full = static_cast<std::size_t>(SoundBank::MaxSlots);
 
 class SoundBankTest : public ::testing::Test {
 protected:
@@ -30,319 +31,160 @@ protected:
     SoundBank bank{audio};
 };
 
-// --- PlaySound: name test, pan, slot search -------------------------------------------
-
-TEST_F(SoundBankTest, OnlyNamesEndingInLowerCaseWavArePlayed)
+TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumn)
 {
-    for (const char* refused : {"Dink.WAV", "Dink.Wav", "", "wav", ".wa", "Dink.wave", "Dink.wav "}) {
+    for (const char* refused : {"Dink.WAV", "Dink.Wav", "", "wav", "Dink.wave", "Dink.wav "}) {
         bank.PlaySound(refused, 0, Speakers);
     }
     EXPECT_EQ(audio.createCalls, 0);
-    EXPECT_EQ(bank.slotCount(), 1u);
-
-    bank.PlaySound("Dink.wav", 0, Speakers);
-    EXPECT_EQ(audio.createCalls, 1);
-}
-
-TEST_F(SoundBankTest, ColumnsPanFromLeftToRightAndAnythingElseIsCentre)
-{
-    const std::vector<std::pair<std::int16_t, std::int32_t>> expected{
-        {0, -1000}, {1, -600}, {2, -200}, {3, 200}, {4, 600}, {5, 1000},
-        {-1, 0},    {6, 0},    {-32768, 0}, {32767, 0}};
-    for (const auto& [position, pan] : expected) {
+    const std::pair<std::int16_t, std::int32_t> pans[]{{0, -1000}, {1, -600}, {3, 200},  {5, 1000},
+                                                       {-1, 0},    {6, 0},    {-32768, 0}};
+    for (const auto& [position, pan] : pans) {
         bank.PlaySound("Dink.wav", position, Speakers);
         EXPECT_EQ(audio.at(audio.last()).pan, pan) << "position " << position;
     }
 }
 
-TEST_F(SoundBankTest, EachSoundGoesOnTopWhileNoSlotIsTerminated)
+TEST_F(SoundBankTest, SlotSearchReusesTheLowestTerminatedSlotAndCutsTheSlotsAbove)
 {
-    fill(0);
-    audio.setStatus(bank.slot(0), StatusPlaying | StatusLooping);
-    bank.PlaySound("Dink.wav", 1, Speakers);
-    const auto first = bank.slot(1);
-    audio.setStatus(first, 0);  // finished effects report 0 and are not reused
-    bank.PlaySound("PahTush.wav", 4, Speakers);
-
-    ASSERT_EQ(bank.slotCount(), 3u);
-    EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
-    EXPECT_EQ(audio.at(bank.slot(2)).plays, 1);
-    EXPECT_EQ(audio.at(bank.slot(2)).status, StatusPlaying);  // once, not looping
-    EXPECT_TRUE(audio.isLive(first));
-}
-
-TEST_F(SoundBankTest, LowestTerminatedSlotIsReusedAndSlotsAboveItAreCut)
-{
-    fill(5);
-    const auto slot2 = bank.slot(2);
-    const auto slot3 = bank.slot(3);
-    const auto slot4 = bank.slot(4);
-    const auto slot5 = bank.slot(5);
-    audio.setStatus(slot2, StatusTerminated);
-    audio.setStatus(slot4, StatusTerminated);
-
+    fill(4);
+    audio.setStatus(bank.slot(1), 0);  // finished is not terminated: not reused
     bank.PlaySound("PahTush.wav", 0, Speakers);
+    ASSERT_EQ(bank.slotCount(), 6u);
+    EXPECT_EQ(audio.at(bank.slot(5)).status, StatusPlaying);  // once, not looping
 
+    const auto slot3 = bank.slot(3);
+    const auto top = bank.slot(5);
+    audio.setStatus(bank.slot(2), StatusTerminated);
+    audio.setStatus(bank.slot(4), StatusTerminated);
+    bank.PlaySound("PahTush.wav", 0, Speakers);
     ASSERT_EQ(bank.slotCount(), 3u);
     EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
-    for (const auto gone : {slot2, slot3, slot4, slot5}) {
-        EXPECT_FALSE(audio.isLive(gone));
-    }
+    EXPECT_FALSE(audio.isLive(slot3));
+    EXPECT_FALSE(audio.isLive(top));
     EXPECT_TRUE(audio.isLive(bank.slot(1)));
-    EXPECT_TRUE(audio.isLive(bank.slot(0)));
 }
 
-TEST_F(SoundBankTest, AnUnreadableEffectLeavesItsSlotEmptyAndStaysQuiet)
-{
-    fill(1);
-    bank.PlaySound("missing.wav", 3, Speakers);
-    ASSERT_EQ(bank.slotCount(), 3u);
-    EXPECT_EQ(bank.slot(2), NoBuffer);
-    // The empty slot is passed over by the next search.
-    bank.PlaySound("Dink.wav", 3, Speakers);
-    EXPECT_EQ(bank.slotCount(), 4u);
-    EXPECT_NE(bank.slot(3), NoBuffer);
-}
-
-TEST_F(SoundBankTest, ANewDeviceChoiceTakesEffectWithTheNextSoundLoaded)
-{
-    fill(0);
-    bank.PlaySound("Dink.wav", 0, Speakers);
-    const auto earlier = audio.last();
-    bank.PlaySound("Dink.wav", 5, Headphones);
-
-    EXPECT_EQ(audio.at(audio.last()).device, Headphones);
-    EXPECT_EQ(audio.at(earlier).device, Speakers);
-    EXPECT_TRUE(audio.isLive(earlier));
-    EXPECT_EQ(audio.at(earlier).status, StatusPlaying);
-    EXPECT_EQ(audio.at(bank.slot(0)).device, Speakers);  // the music stays where it was loaded
-    // A hand-edited device text selects nothing: the load fails quietly.
-    bank.PlaySound("Dink.wav", 5, -1);
-    EXPECT_EQ(bank.slot(bank.slotCount() - 1), NoBuffer);
-}
-
-// --- InitSoundBuffer -------------------------------------------------------------------
-
-TEST_F(SoundBankTest, LoadingIntoSlotZeroThrowsAwayEveryEffect)
-{
-    fill(5);
-    std::vector<sound::BufferHandle> effects;
-    for (std::size_t i = 1; i <= 5; ++i) {
-        effects.push_back(bank.slot(i));
-    }
-    bank.InitSoundBuffer("BGM_2.wav", 0, Speakers);
-    EXPECT_EQ(bank.slotCount(), 1u);
-    for (const auto e : effects) {
-        EXPECT_FALSE(audio.isLive(e));
-    }
-    EXPECT_EQ(audio.liveCount(), 1);
-}
-
-TEST_F(SoundBankTest, LoadingIntoALowerSlotReplacesItAndCutsOffTheSlotsAbove)
+TEST_F(SoundBankTest, LoadingIntoASlotReplacesItAndCutsOffEverySlotAbove)
 {
     fill(4);
     const auto old2 = bank.slot(2);
-    const auto above = bank.slot(4);
+    const auto top = bank.slot(4);
     bank.InitSoundBuffer("PahTush.wav", 2, Speakers);
     ASSERT_EQ(bank.slotCount(), 3u);
     EXPECT_FALSE(audio.isLive(old2));
-    EXPECT_FALSE(audio.isLive(above));
+    EXPECT_FALSE(audio.isLive(top));
     EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
     EXPECT_EQ(audio.at(bank.slot(2)).status, 0u);  // loaded, not started
 
-    bank.InitSoundBuffer("nothing.wav", 1, Speakers);
-    EXPECT_EQ(bank.slotCount(), 2u);
-    EXPECT_EQ(bank.slot(1), NoBuffer);
+    bank.InitSoundBuffer("BGM_2.wav", 0, Speakers);
+    EXPECT_EQ(bank.slotCount(), 1u);
+    EXPECT_EQ(audio.liveCount(), 1);
 }
 
-TEST_F(SoundBankTest, LoadingAboveTheTopGrowsTheTableWithEmptySlots)
+TEST_F(SoundBankTest, CleanUpDropsTerminatedSlotsFromTheTopThenLeavesOneSpare)
 {
-    fill(0);
-    bank.InitSoundBuffer("Dink.wav", 4, Speakers);
-    ASSERT_EQ(bank.slotCount(), 5u);
-    for (std::size_t i = 1; i < 4; ++i) {
-        EXPECT_EQ(bank.slot(i), NoBuffer);
+    constexpr std::uint32_t Empty = ~0u;  // a slot whose load failed
+    struct Case {
+        const char* what;
+        std::vector<std::uint32_t> statuses;  // slot 0 upwards
+        std::size_t slots;
+        int live;
+    };
+    const Case cases[]{
+        {"finished top effect grows by one empty slot", {Music, StatusPlaying, 0}, 4, 3},
+        {"empty top slot is left alone", {Music, StatusPlaying, Empty}, 3, 2},
+        {"only the playing music grows to two slots", {Music}, 2, 1},
+        {"terminated slots above a playing one are cut", {Music, StatusPlaying, StatusTerminated, StatusTerminated}, 3, 3},
+        {"looping-only top is left alone", {Music, StatusLooping}, 2, 2},
+        {"all terminated is left alone", {StatusTerminated, StatusTerminated}, 2, 2},
+        {"the walk stops at an empty slot", {Music, Empty, StatusTerminated}, 3, 2},
+    };
+    for (const Case& c : cases) {
+        bank.unload();
+        for (std::size_t i = 0; i < c.statuses.size(); ++i) {
+            const auto index = static_cast<std::int16_t>(i);
+            bank.InitSoundBuffer(c.statuses[i] == Empty ? "missing.wav" : "Dink.wav", index, Speakers);
+            if (c.statuses[i] != Empty) {
+                audio.setStatus(bank.slot(i), c.statuses[i]);
+            }
+        }
+        bank.CleanUpSndBuffer();
+        EXPECT_EQ(bank.slotCount(), c.slots) << c.what;
+        EXPECT_EQ(audio.liveCount(), c.live) << c.what;
     }
-    EXPECT_NE(bank.slot(4), NoBuffer);
 }
 
-// --- CleanUpSndBuffer ------------------------------------------------------------------
-
-TEST_F(SoundBankTest, CleanUpAfterAFinishedTopEffectAddsOneEmptySlot)
-{
-    fill(2);
-    audio.setStatus(bank.slot(2), 0);
-    bank.CleanUpSndBuffer();
-    ASSERT_EQ(bank.slotCount(), 4u);
-    EXPECT_EQ(bank.slot(3), NoBuffer);
-    // With the empty slot on top, a second tidy-up changes nothing.
-    bank.CleanUpSndBuffer();
-    EXPECT_EQ(bank.slotCount(), 4u);
-}
-
-TEST_F(SoundBankTest, CleanUpWithOnlyThePlayingMusicGrowsToTwoSlots)
-{
-    fill(0);
-    ASSERT_EQ(audio.at(bank.slot(0)).status, StatusPlaying | StatusLooping);
-    bank.CleanUpSndBuffer();
-    EXPECT_EQ(bank.slotCount(), 2u);
-}
-
-TEST_F(SoundBankTest, CleanUpDropsTerminatedSlotsAboveTheLastSoundingOne)
-{
-    fill(4);
-    const auto slot3 = bank.slot(3);
-    const auto slot4 = bank.slot(4);
-    audio.setStatus(bank.slot(2), StatusPlaying);
-    audio.setStatus(slot3, StatusTerminated);
-    audio.setStatus(slot4, StatusTerminated);
-    bank.CleanUpSndBuffer();
-    ASSERT_EQ(bank.slotCount(), 4u);
-    EXPECT_EQ(bank.slot(3), slot3);
-    EXPECT_TRUE(audio.isLive(slot3));
-    EXPECT_FALSE(audio.isLive(slot4));
-}
-
-TEST_F(SoundBankTest, CleanUpLeavesTheTableAloneOnLoopingOnlyEmptyOrAllTerminated)
-{
-    fill(2);
-    audio.setStatus(bank.slot(2), StatusLooping);  // exactly 0x4
-    bank.CleanUpSndBuffer();
-    EXPECT_EQ(bank.slotCount(), 3u);
-
-    audio.setStatus(bank.slot(2), StatusTerminated);
-    audio.setStatus(bank.slot(1), StatusTerminated);
-    audio.setStatus(bank.slot(0), StatusTerminated);
-    bank.CleanUpSndBuffer();  // the walk falls below slot 0
-    EXPECT_EQ(bank.slotCount(), 3u);
-
-    bank.InitSoundBuffer("missing.wav", 1, Speakers);  // slot 1 empty under a terminated top
-    bank.InitSoundBuffer("Dink.wav", 2, Speakers);
-    audio.setStatus(bank.slot(2), StatusTerminated);
-    bank.CleanUpSndBuffer();  // the walk stops at the empty slot
-    EXPECT_EQ(bank.slotCount(), 3u);
-    EXPECT_TRUE(audio.isLive(bank.slot(2)));
-}
-
-// --- Unload ----------------------------------------------------------------------------
-
-TEST_F(SoundBankTest, UnloadStopsEverythingAndLeavesOneEmptySlot)
+TEST_F(SoundBankTest, UnloadAndDestructionReleaseEveryBuffer)
 {
     fill(3);
     bank.unload();
     EXPECT_EQ(bank.slotCount(), 1u);
     EXPECT_EQ(bank.slot(0), NoBuffer);
     EXPECT_EQ(audio.liveCount(), 0);
-    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 22050.0);  // kept, as the window's other fields are
-}
-
-TEST_F(SoundBankTest, DestroyingTheTableReleasesEveryBuffer)
-{
     {
         SoundBank other(audio);
         other.startMusic("BGM_2.wav", Speakers);
         other.PlaySound("Dink.wav", 1, Speakers);
-        other.PlaySound("Dink.wav", 2, Headphones);
-        ASSERT_EQ(audio.liveCount(), 3);
     }
     EXPECT_EQ(audio.liveCount(), 0);
 }
 
-// --- Music -----------------------------------------------------------------------------
-
-TEST_F(SoundBankTest, MusicStartsLoopingAtTheFilesOwnRate)
+TEST_F(SoundBankTest, MusicLoopsAtItsFilesRateAndSpeedChangesSkipWhenItIsMissing)
 {
     audio.files["BGM_2.wav"] = 44100;
-    bank.startMusic("BGM_2.wav", Headphones);
-    const auto& music = audio.at(bank.slot(0));
-    EXPECT_EQ(music.status, StatusPlaying | StatusLooping);
-    EXPECT_EQ(music.device, Headphones);
-    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 44100.0);
-}
-
-TEST_F(SoundBankTest, MissingMusicLeavesSlotZeroEmptyAndKeepsTheLastBaseFrequency)
-{
-    bank.startMusic("none.wav", Speakers);
-    EXPECT_EQ(bank.slot(0), NoBuffer);
-    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 0.0);
-
     bank.startMusic("BGM_2.wav", Speakers);
+    EXPECT_EQ(audio.at(bank.slot(0)).status, Music);
     bank.startMusic("none.wav", Speakers);
-    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 22050.0);
-    // Speeding up music that is not there does nothing and does not fail.
-    bank.SetBGMSpeed(14);
     EXPECT_EQ(bank.slot(0), NoBuffer);
+    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 44100.0);  // the last rate found is kept
+
+    const int dead = audio.deadCalls;
+    bank.SetBGMSpeed(14);
+    EXPECT_EQ(audio.deadCalls, dead);
 }
 
 TEST(MusicFrequency, FollowsTheStackHeightWithTiesToEven)
 {
-    const std::vector<std::pair<std::int16_t, std::int32_t>> at22050{
-        {0, 22050}, {1, 22160}, {2, 22270}, {6, 22712}, {14, 23594}};
-    for (const auto& [height, hz] : at22050) {
-        EXPECT_EQ(SoundBank::musicFrequency(22050.0, height), hz) << "height " << height;
-    }
-    const std::vector<std::pair<std::int16_t, std::int32_t>> at44100{
-        {0, 44100}, {1, 44320}, {2, 44541}, {6, 45423}, {14, 47187}};
-    for (const auto& [height, hz] : at44100) {
-        EXPECT_EQ(SoundBank::musicFrequency(44100.0, height), hz) << "height " << height;
+    struct Case {
+        double base;
+        std::int16_t height;
+        std::int32_t hz;
+    };
+    const Case cases[]{{22050, 0, 22050}, {22050, 1, 22160}, {22050, 2, 22270}, {22050, 6, 22712},
+                       {22050, 14, 23594}, {44100, 1, 44320}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(SoundBank::musicFrequency(c.base, c.height), c.hz) << c.base << " Hz at height " << c.height;
     }
 }
 
-TEST_F(SoundBankTest, SpeedChangeStopsSetsTheFrequencyAndResumesLooping)
-{
-    fill(0);
-    const auto music = bank.slot(0);
-    bank.stopMusic();  // paused, e.g. by the music switch
-    ASSERT_EQ(audio.at(music).status, 0u);
-
-    bank.SetBGMSpeed(6);
-    EXPECT_EQ(audio.at(music).frequency, 22712);
-    EXPECT_EQ(audio.at(music).status, StatusPlaying | StatusLooping);
-    EXPECT_EQ(audio.at(music).stops, 2);
-    EXPECT_TRUE(audio.isLive(music));  // same buffer: it resumes where it was
-
-    bank.SetBGMSpeed(0);
-    EXPECT_EQ(audio.at(music).frequency, 22050);
-}
-
-// --- The bound on the table ------------------------------------------------------------
-
-TEST_F(SoundBankTest, TheTableNeverPassesTheLastSixteenBitSlotAndNewEffectsStillPlay)
+TEST_F(SoundBankTest, AtTheLastSixteenBitSlotFinishedEffectsMakeRoomAndSoundingOnesStay)
 {
     fill(SoundBank::MaxSlots - 1);
-    ASSERT_EQ(bank.slotCount(), static_cast<std::size_t>(SoundBank::MaxSlots));
+    ASSERT_EQ(bank.slotCount(), Full);
     bank.CleanUpSndBuffer();  // no spare slot past the last one
-    EXPECT_EQ(bank.slotCount(), static_cast<std::size_t>(SoundBank::MaxSlots));
+    EXPECT_EQ(bank.slotCount(), Full);
+    const auto newest = bank.slot(Full - 1);
+    bank.PlaySound("PahTush.wav", 0, Speakers);  // every slot sounds: the newest effect gives way
+    ASSERT_EQ(bank.slotCount(), Full);
+    EXPECT_FALSE(audio.isLive(newest));
+    EXPECT_EQ(audio.at(bank.slot(Full - 1)).file, "PahTush.wav");
 
-    // Most effects have finished; three are still sounding.
-    const auto sounding = std::vector<sound::BufferHandle>{bank.slot(100), bank.slot(20000), bank.slot(32767)};
-    for (std::size_t i = 1; i < bank.slotCount(); ++i) {
+    const std::vector<sound::BufferHandle> sounding{bank.slot(100), bank.slot(20000), bank.slot(32767)};
+    for (std::size_t i = 1; i < Full; ++i) {
         audio.setStatus(bank.slot(i), 0);
     }
     for (const auto h : sounding) {
         audio.setStatus(h, StatusPlaying);
     }
     bank.PlaySound("PahTush.wav", 5, Speakers);
-
     ASSERT_EQ(bank.slotCount(), 5u);
-    EXPECT_EQ(audio.at(bank.slot(0)).status, StatusPlaying | StatusLooping);
+    EXPECT_EQ(audio.at(bank.slot(0)).status, Music);
     for (std::size_t i = 0; i < sounding.size(); ++i) {
-        EXPECT_EQ(bank.slot(i + 1), sounding[i]);  // kept in order, still sounding
+        EXPECT_EQ(bank.slot(i + 1), sounding[i]);  // packed down in order
     }
-    EXPECT_EQ(audio.at(bank.slot(4)).file, "PahTush.wav");
     EXPECT_EQ(audio.at(bank.slot(4)).status, StatusPlaying);
     EXPECT_EQ(audio.liveCount(), 5);
-}
-
-TEST_F(SoundBankTest, WhenEverySlotStillSoundsTheNewestEffectGivesWay)
-{
-    fill(SoundBank::MaxSlots - 1);
-    const auto newest = bank.slot(SoundBank::MaxSlots - 1);
-    bank.PlaySound("PahTush.wav", 0, Speakers);
-    ASSERT_EQ(bank.slotCount(), static_cast<std::size_t>(SoundBank::MaxSlots));
-    EXPECT_FALSE(audio.isLive(newest));
-    EXPECT_EQ(audio.at(bank.slot(SoundBank::MaxSlots - 1)).file, "PahTush.wav");
-    EXPECT_EQ(audio.at(bank.slot(SoundBank::MaxSlots - 1)).status, StatusPlaying);
 }
 
 }  // namespace
