@@ -47,7 +47,8 @@ public:
     bool anyTerminated() override { return terminated_ > 0; }
     bool play(sound::BufferHandle h, bool loop) override
     {
-        return find(h) && (setStatus(h, loop ? sound::StatusPlaying | sound::StatusLooping : sound::StatusPlaying), true);
+        return find(h) &&
+               (setStatus(h, loop ? sound::StatusPlaying | sound::StatusLooping : sound::StatusPlaying), true);
     }
     bool stop(sound::BufferHandle h) override { return find(h) && (setStatus(h, 0), true); }
     bool setPan(sound::BufferHandle h, std::int32_t pan) override { return find(h) && (find(h)->pan = pan, true); }
@@ -56,7 +57,10 @@ public:
         const Buffer* b = find(h);
         return b ? std::optional(b->frequency) : std::nullopt;
     }
-    bool setFrequency(sound::BufferHandle h, std::int32_t hz) override { return find(h) && (find(h)->frequency = hz, true); }
+    bool setFrequency(sound::BufferHandle h, std::int32_t hz) override
+    {
+        return find(h) && (find(h)->frequency = hz, true);
+    }
     void release(sound::BufferHandle h) override
     {
         if (find(h)) {

@@ -49,23 +49,22 @@ TEST_F(Form3Test, ShowsTheCaptionTextsAndLayoutInTwips)
         int left, top, width, height;  // twips
         const char* text;
     };
-    const Placement layout[]{
-        {"Command1", 6000, 0, 1095, 495, "_ Hide"},
-        {"Label1", 120, 1080, 1545, 300, "Sound Device:"},
-        {"cmbDevices", 2280, 1080, 3000, 315, "Speakers"},
-        {"Label2", 120, 1440, 1515, 300, "Gem Collision:"},
-        {"txtGC", 2280, 1440, 3000, 315, "Dink.wav"},
-        {"cmdGCclect", 5400, 1440, 1000, 300, "Browse..."},
-        {"cmdGCPlay", 6480, 1440, 500, 300, "Play"},
-        {"Label3", 120, 1800, 1875, 300, "Gem Destruction:"},
-        {"txtGD", 2280, 1800, 3000, 315, "PahTush.wav"},
-        {"cmdGDclect", 5400, 1800, 1000, 300, "Browse..."},
-        {"cmdGDPlay", 6480, 1800, 500, 300, "Play"},
-        {"Label4", 120, 2160, 2085, 300, "BackGround Music:"},
-        {"txtBGM", 2280, 2160, 3000, 315, "BGM_2.wav"},
-        {"cmdBGMclect", 5400, 2160, 1000, 300, "Browse..."},
-        {"cmdBGMPlay", 6480, 2160, 500, 300, "Play"},
-        {"checkBGM", 120, 2640, 2775, 495, "Disable BGM (click Play to apply)"}};
+    const Placement layout[]{{"Command1", 6000, 0, 1095, 495, "_ Hide"},
+                             {"Label1", 120, 1080, 1545, 300, "Sound Device:"},
+                             {"cmbDevices", 2280, 1080, 3000, 315, "Speakers"},
+                             {"Label2", 120, 1440, 1515, 300, "Gem Collision:"},
+                             {"txtGC", 2280, 1440, 3000, 315, "Dink.wav"},
+                             {"cmdGCclect", 5400, 1440, 1000, 300, "Browse..."},
+                             {"cmdGCPlay", 6480, 1440, 500, 300, "Play"},
+                             {"Label3", 120, 1800, 1875, 300, "Gem Destruction:"},
+                             {"txtGD", 2280, 1800, 3000, 315, "PahTush.wav"},
+                             {"cmdGDclect", 5400, 1800, 1000, 300, "Browse..."},
+                             {"cmdGDPlay", 6480, 1800, 500, 300, "Play"},
+                             {"Label4", 120, 2160, 2085, 300, "BackGround Music:"},
+                             {"txtBGM", 2280, 2160, 3000, 315, "BGM_2.wav"},
+                             {"cmdBGMclect", 5400, 2160, 1000, 300, "Browse..."},
+                             {"cmdBGMPlay", 6480, 2160, 500, 300, "Play"},
+                             {"checkBGM", 120, 2640, 2775, 495, "Disable BGM (click Play to apply)"}};
     for (const Placement& p : layout) {
         const QWidget* w = control(p.name);
         ASSERT_NE(w, nullptr);

@@ -37,7 +37,7 @@ TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumn)
         bank.PlaySound(refused, 0, Speakers);
     }
     EXPECT_EQ(audio.createCalls, 0);
-    const std::pair<std::int16_t, std::int32_t> pans[]{{0, -1000}, {1, -600}, {3, 200},  {5, 1000},
+    const std::pair<std::int16_t, std::int32_t> pans[]{{0, -1000}, {1, -600}, {3, 200},   {5, 1000},
                                                        {-1, 0},    {6, 0},    {-32768, 0}};
     for (const auto& [position, pan] : pans) {
         bank.PlaySound("Dink.wav", position, Speakers);
@@ -95,7 +95,10 @@ TEST_F(SoundBankTest, CleanUpDropsTerminatedSlotsFromTheTopThenLeavesOneSpare)
         {"finished top effect grows by one empty slot", {Music, StatusPlaying, 0}, 4, 3},
         {"empty top slot is left alone", {Music, StatusPlaying, Empty}, 3, 2},
         {"only the playing music grows to two slots", {Music}, 2, 1},
-        {"terminated slots above a playing one are cut", {Music, StatusPlaying, StatusTerminated, StatusTerminated}, 3, 3},
+        {"terminated slots above a playing one are cut",
+         {Music, StatusPlaying, StatusTerminated, StatusTerminated},
+         3,
+         3},
         {"looping-only top is left alone", {Music, StatusLooping}, 2, 2},
         {"all terminated is left alone", {StatusTerminated, StatusTerminated}, 2, 2},
         {"the walk stops at an empty slot", {Music, Empty, StatusTerminated}, 3, 2},
@@ -151,8 +154,8 @@ TEST(MusicFrequency, FollowsTheStackHeightWithTiesToEven)
         std::int16_t height;
         std::int32_t hz;
     };
-    const Case cases[]{{22050, 0, 22050}, {22050, 1, 22160}, {22050, 2, 22270}, {22050, 6, 22712},
-                       {22050, 14, 23594}, {44100, 1, 44320}};
+    const Case cases[]{{22050, 0, 22050}, {22050, 1, 22160},  {22050, 2, 22270},
+                       {22050, 6, 22712}, {22050, 14, 23594}, {44100, 1, 44320}};
     for (const Case& c : cases) {
         EXPECT_EQ(SoundBank::musicFrequency(c.base, c.height), c.hz) << c.base << " Hz at height " << c.height;
     }

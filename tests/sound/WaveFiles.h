@@ -44,7 +44,8 @@ inline Recording readRecording(const std::string& path)
     if (f == nullptr) {
         return {};
     }
-    Recording r{info.samplerate, info.channels, std::vector<float>(static_cast<std::size_t>(info.frames * info.channels))};
+    Recording r{info.samplerate, info.channels,
+                std::vector<float>(static_cast<std::size_t>(info.frames * info.channels))};
     r.samples.resize(static_cast<std::size_t>(sf_readf_float(f, r.samples.data(), info.frames) * info.channels));
     sf_close(f);
     return r;
