@@ -1,5 +1,7 @@
 #include "Form2.h"
 
+#include "TwipScale.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -129,8 +131,7 @@ void Form2::showMessage(const std::string& text)
 
 int Form2::twips(int value) const
 {
-    // 15 twips to a pixel at 96 dots per inch.
-    return qRound(value * logicalDpiX() / (15.0 * 96.0));
+    return TwipScale(logicalDpiX()).px(value);
 }
 
 void Form2::buildTab(int tab)

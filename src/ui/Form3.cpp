@@ -13,7 +13,6 @@ namespace quarrix::ui {
 namespace {
 constexpr int ClientWidth = 7125;  // twips
 constexpr int ClientHeight = 3615;
-constexpr int TwipsPerPixelAt96 = 15;
 constexpr int LabelPointSize = 12;
 constexpr int TextLeft = 2280;
 constexpr int BrowseLeft = 5400;
@@ -26,9 +25,9 @@ Form3::Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Sound Option"));
     setAttribute(Qt::WA_DeleteOnClose);
-    twip_ = logicalDpiX() / 96.0 / TwipsPerPixelAt96;
+    scale_ = TwipScale(logicalDpiX());
     buildControls();
-    setFixedSize(static_cast<int>(ClientWidth * twip_ + 0.5), static_cast<int>(ClientHeight * twip_ + 0.5));
+    setFixedSize(scale_.px(ClientWidth), scale_.px(ClientHeight));
     listDevices();
     bank_.startMusic(txtBGM_->text().toStdString(), listIndex_);
 }
@@ -112,8 +111,7 @@ void Form3::buildControls()
 
 void Form3::place(QWidget* w, int left, int top, int width, int height) const
 {
-    const auto px = [this](int twips) { return static_cast<int>(twips * twip_ + 0.5); };
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    w->setGeometry(scale_.rect(left, top, width, height));
 }
 
 QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top, int width)
@@ -126,7 +124,7 @@ QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top
     place(label, left, top, width, 300);
     // The stand-in font is wider than the one the layout was drawn for: grow into the gap before
     // the text boxes, and narrow the face if even that is not enough, so no caption is clipped.
-    const int room = static_cast<int>(TextLeft * twip_) - label->x() - 4;
+    const int room = scale_.px(TextLeft) - label->x() - 4;
     if (label->sizeHint().width() > room) {
         font.setStretch(QFont::SemiCondensed);
         label->setFont(font);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "TwipScale.h"
 #include "sound/AudioDevice.h"
 #include "sound/SoundBank.h"
 
@@ -46,7 +47,7 @@ private:
     Dialogs& dialogs_;
     sound::AudioDevice& audio_;
     sound::SoundBank bank_;
-    double twip_ = 1.0 / 15.0;
+    TwipScale scale_;
     int listIndex_ = -1;  // -1 once the device text has been edited by hand
     QComboBox* cmbDevices_ = nullptr;
     QLineEdit* txtGC_ = nullptr;

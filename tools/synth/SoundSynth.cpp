@@ -78,7 +78,8 @@ void barOfMusic(Synth& synth, int bar, bool withMelody)
     if (!withMelody) {
         return;
     }
-    const double phraseStart = (bar / 4) * 4 * BeatsPerBar * Beat;
+    const int phraseBar = bar - bar % 4;  // the melody repeats every four bars
+    const double phraseStart = phraseBar * BeatsPerBar * Beat;
     for (const Note& n : Melody) {
         const int noteBar = static_cast<int>(n.beat) / BeatsPerBar;
         if (noteBar == bar % 4) {
