@@ -43,7 +43,9 @@ void WindowSet::showRecords(int tab)
 
 void WindowSet::showSoundOptions()
 {
-    soundOptions().show();
+    Form3& window = soundOptions();
+    window.show();
+    window.raise();
 }
 
 void WindowSet::processScore(const FinishedGame& game)
