@@ -1,3 +1,4 @@
+#include "BoardPicture.h"
 #include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
 #include "game/KeyCode.h"
@@ -234,7 +235,7 @@ TEST_F(Form1Test, GameOverShowsTheMessageThenRanksWithTheSpeed)
     QTest::keyClick(&form, Qt::Key_F1);
     EXPECT_TRUE(timer()->isActive());
     EXPECT_EQ(timer()->interval(), 1750);
-    EXPECT_EQ(test::countFilledCells(form.game().field().board), 2);
+    EXPECT_EQ(test::countFilled(form.game().field().board), 2);
     EXPECT_EQ(label("lblCScore"), QStringLiteral("0"));
 }
 
@@ -251,7 +252,7 @@ TEST_F(Form1Test, F1DuringAFallingPairDealsAFreshPairAndClearsFigures)
     const Playfield& f = form.game().field();
     EXPECT_EQ(f.pair.GemCol[0], 3);
     EXPECT_EQ(f.pair.GemRow[0], 13);
-    EXPECT_EQ(test::countFilledCells(f.board), 2);
+    EXPECT_EQ(test::countFilled(f.board), 2);
     for (const char* name : {"lblBCombo", "lblBChain", "lblCScore", "lblCCombo", "lblCChain"}) {
         EXPECT_EQ(label(name), QStringLiteral("0")) << name;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/Board.h"
 #include "ui/CompanionWindows.h"
 #include "ui/Dialogs.h"
 
@@ -30,15 +29,6 @@ public:
     QStringList fileDialogs;
     QString chosenFile;
 };
-
-inline int countFilledCells(const Board& board)
-{
-    int n = 0;
-    for (int i = 0; i < Board::Cells; ++i) {
-        n += board.cellAt(i).Filled ? 1 : 0;
-    }
-    return n;
-}
 
 // Companion windows that only note what the main window asked of them.
 class FakeCompanions final : public ui::CompanionWindows, public SoundInterface {
