@@ -252,7 +252,9 @@ std::string SoakPlayer::checkStep(Move move, bool wasRunning, int namesBefore)
 {
     const Playfield& field = form_.game().field();
     std::string broken = audit_.finish(field, companions_.counter());
-    if (broken.empty() && (move == Move::NoKey || move == Move::SpeedClick) && !audit_.unchanged(field)) {
+    // Keys of no use change nothing; nor does Down once the game is over and the timer off.
+    const bool inert = move == Move::NoKey || move == Move::SpeedClick || (move == Move::Down && !wasRunning);
+    if (broken.empty() && inert && !audit_.unchanged(field)) {
         broken = "the game changed";
     }
     if (broken.empty()) {
