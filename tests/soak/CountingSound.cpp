@@ -22,8 +22,8 @@ void CountingSound::cleanUpBuffers()
     spawnCellsFilled_ = 0;
     if (field_ != nullptr) {
         const Board& board = field_->board;
-        spawnCellsFilled_ = (board.filled(Board::SpawnColumn, Board::SpawnLowerRow) ? 1 : 0)
-                            + (board.filled(Board::SpawnColumn, Board::SpawnUpperRow) ? 1 : 0);
+        spawnCellsFilled_ = (board.filled(Board::SpawnColumn, Board::SpawnLowerRow) ? 1 : 0) +
+                            (board.filled(Board::SpawnColumn, Board::SpawnUpperRow) ? 1 : 0);
     }
     real_.cleanUpBuffers();
 }

@@ -73,8 +73,8 @@ std::string DisplayCheck::figures(const QWidget& mainWindow, const Figures& figu
             return std::string("no label ") + name;
         }
         if (label->text() != QString::number(value)) {
-            return std::string(name) + " shows \"" + label->text().toStdString() + "\", the figure is "
-                   + std::to_string(value);
+            return std::string(name) + " shows \"" + label->text().toStdString() + "\", the figure is " +
+                   std::to_string(value);
         }
     }
     return {};

@@ -122,8 +122,8 @@ std::string RecordsCheck::checkRanking(const FinishedGame& game, int namesAsked,
         }
     }
     if (namesAsked != earned) {
-        return "asked for " + std::to_string(namesAsked) + " names for a game that entered " + std::to_string(earned)
-               + " tables";
+        return "asked for " + std::to_string(namesAsked) + " names for a game that entered " + std::to_string(earned) +
+               " tables";
     }
     return {};
 }
@@ -151,8 +151,8 @@ std::string RecordsCheck::checkTable(const HighScoreTable& before, const HighSco
         ++inserted;
     }
     const ScoreRow& row = after.row(inserted);
-    if (row.score != std::to_string(game.score) || row.combo != std::to_string(game.bestCombo)
-        || row.chain != std::to_string(game.bestChain)) {
+    if (row.score != std::to_string(game.score) || row.combo != std::to_string(game.bestCombo) ||
+        row.chain != std::to_string(game.bestChain)) {
         return "row " + std::to_string(inserted + 1) + " is not the finished game";
     }
     for (std::size_t i = inserted + 1; i < after.size(); ++i) {

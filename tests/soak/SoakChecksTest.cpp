@@ -6,10 +6,10 @@
 #include "ScratchDirectory.h"
 #include "StepAudit.h"
 #include "game/FixedSeedRandom.h"
+#include "records/ScoreKeeper.h"
 #include "tests/ui/UiFakes.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
-#include "records/ScoreKeeper.h"
 #include "ui/PlayfieldWidget.h"
 
 #include <QLabel>
@@ -100,8 +100,9 @@ TEST_F(StepAuditTest, CountsSpawnCellsTheNextPairWritesOver)
 TEST_F(StepAuditTest, NoticesAWrongScore)
 {
     burstRow(30);
-    EXPECT_EQ(audit.finish(field, sound), "burst 1 removed 3 gems and showed score 30, combo 1, chain 2, best combo 1, "
-                                          "best chain 2; expected score 20, combo 1, chain 2, best combo 1, best chain 2");
+    EXPECT_EQ(audit.finish(field, sound),
+              "burst 1 removed 3 gems and showed score 30, combo 1, chain 2, best combo 1, "
+              "best chain 2; expected score 20, combo 1, chain 2, best combo 1, best chain 2");
 }
 
 TEST_F(StepAuditTest, NoticesAChainThatIsNotTheGroupLessItsDestroyer)
@@ -123,8 +124,9 @@ TEST_F(StepAuditTest, NoticesFiguresLeftFromAnEarlierLanding)
 TEST_F(StepAuditTest, NoticesFiguresChangedWithoutALanding)
 {
     field.figures.score = 10;
-    EXPECT_EQ(audit.finish(field, sound), "figures changed without a landing: score 10, combo 0, chain 0, best combo 0, "
-                                          "best chain 0");
+    EXPECT_EQ(audit.finish(field, sound),
+              "figures changed without a landing: score 10, combo 0, chain 0, best combo 0, "
+              "best chain 0");
 }
 
 class ScreenChecksTest : public ::testing::Test {
@@ -144,14 +146,15 @@ TEST_F(ScreenChecksTest, AcceptsWhatTheWindowDrawsAndNoticesACellItDoesNotShow)
 
     Playfield other = shown;
     other.board.place(0, 0, Red);
-    EXPECT_EQ(DisplayCheck::cells(*form.playfield(), other), "cell (0, 0) shows " +
-                                                                 form.playfield()->palette().window().color().name().toStdString()
-                                                                 + " where #ff0000 belongs");
+    EXPECT_EQ(DisplayCheck::cells(*form.playfield(), other),
+              "cell (0, 0) shows " + form.playfield()->palette().window().color().name().toStdString() +
+                  " where #ff0000 belongs");
     other = shown;
     other.board.clear(3, 14);
     EXPECT_NE(DisplayCheck::cells(*form.playfield(), other), "");
     other = shown;
-    other.next.lower = Gem{ShapeCode::Normal, shown.next.lower.color == GemColors::Red ? GemColors::Blue : GemColors::Red};
+    other.next.lower =
+        Gem{ShapeCode::Normal, shown.next.lower.color == GemColors::Red ? GemColors::Blue : GemColors::Red};
     EXPECT_EQ(DisplayCheck::cells(*form.playfield(), other).rfind("preview cell 0", 0), 0U);
 }
 

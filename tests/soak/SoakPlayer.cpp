@@ -20,8 +20,8 @@ constexpr std::array<Qt::Key, 9> NoKeys{Qt::Key_A,      Qt::Key_Space,    Qt::Ke
 
 std::string moveName(int move)
 {
-    constexpr std::array<const char*, 7> names{"drop tick", "Down", "Left", "Right", "Up", "a key of no use",
-                                               "a speed item during play"};
+    constexpr std::array<const char*, 7> names{
+        "drop tick", "Down", "Left", "Right", "Up", "a key of no use", "a speed item during play"};
     return names[static_cast<std::size_t>(move)];
 }
 }  // namespace
@@ -168,8 +168,8 @@ std::string SoakPlayer::startGame()
     if (!timer_->isActive() || timer_->interval() != interval) {
         return "New Game did not start the timer at the chosen speed";
     }
-    if (filled != 2 || !field.board.filled(Board::SpawnColumn, Board::SpawnLowerRow)
-        || !field.board.filled(Board::SpawnColumn, Board::SpawnUpperRow) || !field.pair.PairActive) {
+    if (filled != 2 || !field.board.filled(Board::SpawnColumn, Board::SpawnLowerRow) ||
+        !field.board.filled(Board::SpawnColumn, Board::SpawnUpperRow) || !field.pair.PairActive) {
         return "New Game did not deal one pair into an empty well";
     }
     if (field.figures != Figures{}) {
@@ -229,8 +229,9 @@ std::string SoakPlayer::step(Move move)
     if (broken.empty() && move == Move::SpeedClick) {
         broken = checkSpeedRefused(checkedBefore, intervalBefore);
     }
-    return broken.empty() ? broken : moveName(static_cast<int>(move)) + " (step " + std::to_string(totals_.steps)
-                                         + "): " + broken;
+    return broken.empty()
+               ? broken
+               : moveName(static_cast<int>(move)) + " (step " + std::to_string(totals_.steps) + "): " + broken;
 }
 
 void SoakPlayer::perform(Move move)

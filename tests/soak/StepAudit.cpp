@@ -16,9 +16,9 @@ int filledCells(const Board& board)
 
 std::string text(const Figures& f)
 {
-    return "score " + std::to_string(f.score) + ", combo " + std::to_string(f.combo) + ", chain "
-           + std::to_string(f.chain) + ", best combo " + std::to_string(f.bestCombo) + ", best chain "
-           + std::to_string(f.bestChain);
+    return "score " + std::to_string(f.score) + ", combo " + std::to_string(f.combo) + ", chain " +
+           std::to_string(f.chain) + ", best combo " + std::to_string(f.bestCombo) + ", best chain " +
+           std::to_string(f.bestChain);
 }
 
 bool sameBoard(const Board& a, const Board& b)
@@ -36,10 +36,10 @@ bool sameBoard(const Board& a, const Board& b)
 
 bool StepAudit::unchanged(const Playfield& after) const
 {
-    return sameBoard(before_.board, after.board) && before_.pair.GemCol == after.pair.GemCol
-           && before_.pair.GemRow == after.pair.GemRow && before_.pair.PairActive == after.pair.PairActive
-           && before_.next.lower == after.next.lower && before_.next.upper == after.next.upper
-           && before_.figures == after.figures;
+    return sameBoard(before_.board, after.board) && before_.pair.GemCol == after.pair.GemCol &&
+           before_.pair.GemRow == after.pair.GemRow && before_.pair.PairActive == after.pair.PairActive &&
+           before_.next.lower == after.next.lower && before_.next.upper == after.next.upper &&
+           before_.figures == after.figures;
 }
 
 std::string StepAudit::finish(const Playfield& after, const CountingSound& sound)
@@ -63,9 +63,9 @@ std::string StepAudit::checkGemCount(const Playfield& after, const CountingSound
     if (actual == expected) {
         return {};
     }
-    return "the well holds " + std::to_string(actual) + " gems, expected " + std::to_string(expected) + " ("
-           + std::to_string(filledCells(before_.board)) + " before, " + std::to_string(removed) + " destroyed, "
-           + std::to_string(dealt) + " dealt)";
+    return "the well holds " + std::to_string(actual) + " gems, expected " + std::to_string(expected) + " (" +
+           std::to_string(filledCells(before_.board)) + " before, " + std::to_string(removed) + " destroyed, " +
+           std::to_string(dealt) + " dealt)";
 }
 
 std::string StepAudit::checkLanding(const Playfield& after, const CountingSound& sound)
@@ -95,8 +95,8 @@ std::string StepAudit::checkLanding(const Playfield& after, const CountingSound&
         expected.bestCombo = std::max(expected.bestCombo, expected.combo);
         expected.bestChain = std::max(expected.bestChain, expected.chain);
         if (n < 2 || seen != expected) {
-            return "burst " + std::to_string(expected.combo) + " removed " + std::to_string(n)
-                   + " gems and showed " + text(seen) + "; expected " + text(expected);
+            return "burst " + std::to_string(expected.combo) + " removed " + std::to_string(n) + " gems and showed " +
+                   text(seen) + "; expected " + text(expected);
         }
         ++bursts_;
         i += n;
