@@ -13,7 +13,7 @@ endif
 
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure build run test bench fuzz install package check-package lint clean
+.PHONY: all deps configure build run test bench fuzz soak screenshots install package check-package lint clean
 
 all: build
 
@@ -50,6 +50,18 @@ fuzz: $(FUZZ_DIR)/highscores-fuzz
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/highscores-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 -timeout=10 \
 	  -dict=tests/records/fuzz/highscores.dict -print_final_stats=1 $(FUZZ_DIR)/corpus $(FUZZ_SEEDS)
+
+# Whole games on the sanitizer build, checked after every step: SOAK_GAMES games from SOAK_SEED.
+SOAK_GAMES ?= 500
+SOAK_SEED  ?= 20040217
+soak:
+	@$(MAKE) --no-print-directory build SANITIZE=1
+	cd build-sanitize && QUARRIX_SOAK_GAMES=$(SOAK_GAMES) QUARRIX_SOAK_SEED=$(SOAK_SEED) ALSOFT_DRIVERS=null \
+	  QT_QPA_PLATFORM=offscreen tests/soak/test-soak
+
+# Pictures of the three windows for the README, taken under Xvfb from the game in $(BUILD).
+screenshots: build
+	bash tools/screenshots.sh $(BUILD)
 
 bench: build
 	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null $$b; done
