@@ -3,8 +3,8 @@
 #include <QLine>
 #include <QRect>
 
-#include <cmath>
 #include <QRect>
+#include <cmath>
 
 namespace quarrix::ui {
 

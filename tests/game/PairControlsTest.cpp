@@ -5,76 +5,46 @@ using quarrix::test::GameFixture;
 
 class PairControlsTest : public GameFixture {};
 
-TEST_F(PairControlsTest, NewPairTurnsRightThenLeftThenNowhere)
+// Gem 0 tries a quarter turn counterclockwise around gem 1, then the half turn, then clockwise;
+// cells off the board are skipped without looking at the board.
+TEST_F(PairControlsTest, TurnFallbacksOnFloorWallsTopAndFilledCells)
 {
-    startWithPair(3, 13, 3, 14);
-    game.keyDown(KeyUp);
-    expectPairAt(4, 14, 3, 14);
-
-    startWithPair(3, 13, 3, 14);
-    board().place(4, 14, gemForDraw(2));
-    game.keyDown(KeyUp);  // half turn would need row 15: clockwise to the left instead
-    expectPairAt(2, 14, 3, 14);
-
-    startWithPair(3, 13, 3, 14);
-    board().place(4, 14, gemForDraw(2));
-    board().place(2, 14, gemForDraw(2));
-    game.keyDown(KeyUp);
-    expectPairAt(3, 13, 3, 14);
+    struct Case {
+        int c0, r0, c1, r1;
+        std::vector<std::pair<int, int>> blocked;
+        int endC0, endR0;
+    };
+    const std::vector<Case> cases{
+        {3, 13, 3, 14, {}, 4, 14},                  // a new pair turns to the right
+        {3, 13, 3, 14, {{4, 14}}, 2, 14},           // half turn needs row 15: to the left
+        {3, 13, 3, 14, {{4, 14}, {2, 14}}, 3, 13},  // nowhere to go
+        {1, 0, 2, 0, {}, 3, 0},                     // flat on the floor: below is off, half turn
+        {1, 0, 2, 0, {{3, 0}}, 2, 1},               // ... and with the right taken, above
+        {4, 14, 3, 14, {}, 2, 14},                  // right of gem 1 in the top row: above is off
+        {0, 5, 0, 4, {}, 0, 3},                     // above, at the left wall: below
+        {0, 1, 0, 0, {}, 1, 0},                     // above, wall and floor: right
+        {5, 6, 5, 7, {}, 5, 8},                     // below, at the right wall: above
+        {4, 3, 5, 3, {{5, 2}}, 5, 4},               // left, below taken, half turn off: above
+    };
+    for (const Case& t : cases) {
+        startWithPair(t.c0, t.r0, t.c1, t.r1);
+        for (const auto& [c, r] : t.blocked) {
+            board().place(c, r, gemForDraw(0));
+        }
+        game.keyDown(KeyUp);
+        SCOPED_TRACE(testing::Message() << "pair at " << t.c0 << "," << t.r0);
+        expectPairAt(t.endC0, t.endR0, t.c1, t.r1);
+    }
 }
 
 TEST_F(PairControlsTest, FourTurnsGoCounterclockwiseAroundGem1)
 {
     startWithPair(2, 6, 2, 7);
-    game.keyDown(KeyUp);
-    expectPairAt(3, 7, 2, 7);
-    game.keyDown(KeyUp);
-    expectPairAt(2, 8, 2, 7);
-    game.keyDown(KeyUp);
-    expectPairAt(1, 7, 2, 7);
-    game.keyDown(KeyUp);
-    expectPairAt(2, 6, 2, 7);
+    for (const auto& [c, r] : {std::pair{3, 7}, {2, 8}, {1, 7}, {2, 6}}) {
+        game.keyDown(KeyUp);
+        expectPairAt(c, r, 2, 7);
+    }
     EXPECT_EQ(test::countFilled(board()), 2);
-}
-
-TEST_F(PairControlsTest, TurnFallbacksOnFloorWallsAndTop)
-{
-    // Flat in row 0, gem 0 left: below is off the board, so the half turn to the right.
-    startWithPair(1, 0, 2, 0);
-    game.keyDown(KeyUp);
-    expectPairAt(3, 0, 2, 0);
-
-    // Same, with the right blocked: clockwise to above.
-    startWithPair(1, 0, 2, 0);
-    board().place(3, 0, gemForDraw(0));
-    game.keyDown(KeyUp);
-    expectPairAt(2, 1, 2, 0);
-
-    // Gem 0 right of gem 1 at the top row: above is off, half turn to the left.
-    startWithPair(4, 14, 3, 14);
-    game.keyDown(KeyUp);
-    expectPairAt(2, 14, 3, 14);
-
-    // Gem 0 above gem 1 against the left wall: left is off, half turn below.
-    startWithPair(0, 5, 0, 4);
-    game.keyDown(KeyUp);
-    expectPairAt(0, 3, 0, 4);
-
-    // Gem 0 above gem 1 at the left wall on the floor: left off, below off, clockwise right.
-    startWithPair(0, 1, 0, 0);
-    game.keyDown(KeyUp);
-    expectPairAt(1, 0, 0, 0);
-
-    // Gem 0 below gem 1 at the right wall: right is off, half turn above.
-    startWithPair(5, 6, 5, 7);
-    game.keyDown(KeyUp);
-    expectPairAt(5, 8, 5, 7);
-
-    // Gem 0 left of gem 1 at column 4 (half turn needs column 6): below taken -> clockwise above.
-    startWithPair(4, 3, 5, 3);
-    board().place(5, 2, gemForDraw(0));
-    game.keyDown(KeyUp);
-    expectPairAt(5, 4, 5, 3);
 }
 
 TEST_F(PairControlsTest, ShiftsStopAtWallsAndFilledCells)
