@@ -1,76 +1,52 @@
 // Whole games on the assembled program, checked after every step. QUARRIX_SOAK_GAMES and
 // QUARRIX_SOAK_SEED choose how many games and which ones.
-#include "ScratchDirectory.h"
-#include "SoakPlayer.h"
+#include "Soak.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
+
+#include <stdlib.h>
+#include <sys/resource.h>
 
 namespace quarrix::soak {
 namespace {
 
-constexpr int DefaultGames = 20;
-constexpr std::uint64_t DefaultSeed = 20040217;
-
 std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
 {
     const char* text = std::getenv(name);
-    if (text == nullptr || *text == '\0') {
-        return fallback;
-    }
-    char* end = nullptr;
-    const unsigned long long value = std::strtoull(text, &end, 10);
-    return *end == '\0' ? value : fallback;
-}
-
-long peakResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-    }
-    return -1;
-}
-
-void copySounds(const std::filesystem::path& folder)
-{
-    for (const char* name : {"Dink.wav", "PahTush.wav", "BGM_2.wav"}) {
-        std::filesystem::copy_file(std::filesystem::path(QUARRIX_PLAY_DIR) / name, folder / name);
-    }
+    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
 }
 
 TEST(Soak, WholeGamesKeepScreenFiguresAndRecordsTrue)
 {
-    const auto games = static_cast<int>(fromEnvironment("QUARRIX_SOAK_GAMES", DefaultGames));
-    const std::uint64_t seed = fromEnvironment("QUARRIX_SOAK_SEED", DefaultSeed);
-    ScratchDirectory folder;
-    copySounds(folder.path());
-
-    std::string broken;
-    SoakPlayer::Totals totals;
-    {
-        SoakPlayer player(seed);
-        broken = player.play(games);
-        totals = player.totals();
+    const auto games = static_cast<int>(fromEnvironment("QUARRIX_SOAK_GAMES", 20));
+    const std::uint64_t seed = fromEnvironment("QUARRIX_SOAK_SEED", 20040217);
+    // The game reads its sounds from, and writes HighScores to, the working directory.
+    namespace fs = std::filesystem;
+    std::string folder = (fs::temp_directory_path() / "quarrix-soak-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    for (const char* name : {"Dink.wav", "PahTush.wav", "BGM_2.wav"}) {
+        fs::copy_file(fs::path(QUARRIX_PLAY_DIR) / name, fs::path(folder) / name);
     }
-    if (!broken.empty()) {
-        folder.keep();
-    }
-    std::printf("soak: %d games played (%d given up), %ld steps checked, %ld bursts, peak resident memory %ld KiB\n",
-                totals.games, totals.unfinished, totals.steps, totals.bursts, peakResidentKiB());
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
 
-    EXPECT_EQ(broken, "") << "QUARRIX_SOAK_SEED=" << seed << ", working folder " << folder.path();
+    Totals totals;
+    const std::string broken = playGames(seed, games, totals);
+    fs::current_path(previous);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("soak: %d games played, %ld steps checked, %ld bursts, peak resident memory %ld KiB\n", totals.games,
+                totals.steps, totals.bursts, usage.ru_maxrss);
+
+    EXPECT_EQ(broken, "") << "QUARRIX_SOAK_SEED=" << seed << ", working folder " << folder;
     EXPECT_GT(totals.bursts, 0) << "the games never burst a group: the checks of the figures never ran";
+    if (broken.empty()) {
+        fs::remove_all(folder);
+    }
 }
 
 }  // namespace
