@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format clang-tidy
 )
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
