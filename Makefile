@@ -64,7 +64,8 @@ screenshots: build
 	bash tools/screenshots.sh $(BUILD)
 
 bench: build
-	@for b in $(BUILD)/bench/bench-*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null $$b; done
+	@for b in $(BUILD)/bench/bench-*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; \
+	  QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null $$b; done
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
