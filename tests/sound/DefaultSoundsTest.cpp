@@ -8,11 +8,6 @@
 namespace quarrix::test {
 namespace {
 
-Recording load(const char* name)
-{
-    return readRecording(std::string(QUARRIX_PLAY_DIR) + "/" + name);
-}
-
 // Loud enough to hear, yet below full scale, where 16-bit samples clip.
 void expectAudibleAndUnclipped(const Recording& r, const char* name)
 {
@@ -24,7 +19,7 @@ void expectAudibleAndUnclipped(const Recording& r, const char* name)
 TEST(DefaultSounds, EffectsAreShortAudibleUnclippedAndEndInSilence)
 {
     for (const char* name : {"Dink.wav", "PahTush.wav"}) {
-        const Recording r = load(name);
+        const Recording r = readRecording(std::string(QUARRIX_PLAY_DIR) + "/" + name);
         ASSERT_GT(r.frames(), 0u) << name;
         const double seconds = static_cast<double>(r.frames()) / r.rate;
         EXPECT_GT(seconds, 0.05) << name;
@@ -36,7 +31,7 @@ TEST(DefaultSounds, EffectsAreShortAudibleUnclippedAndEndInSilence)
 
 TEST(DefaultSounds, MusicIsALongLoopThatJoinsWithoutAStep)
 {
-    const Recording r = load("BGM_2.wav");
+    const Recording r = readRecording(QUARRIX_PLAY_DIR "/BGM_2.wav");
     ASSERT_TRUE(r.rate == 22050 || r.rate == 44100);
     EXPECT_GE(static_cast<double>(r.frames()) / r.rate, 20.0);
     expectAudibleAndUnclipped(r, "BGM_2.wav");

@@ -12,6 +12,9 @@ namespace quarrix::test {
 // Buffers are plain records: tests read what was asked of them and set the status by hand
 // (finished, terminated) where the mixer would. Handle h is records[h - 1].
 class FakeAudio final : public sound::AudioDevice {
+    using H = sound::BufferHandle;
+    static constexpr std::uint32_t Looping = sound::StatusPlaying | sound::StatusLooping;
+
 public:
     struct Buffer {
         std::string file;
@@ -29,7 +32,7 @@ public:
     int deadCalls = 0;  // operations on an empty or released handle
 
     std::vector<std::string> deviceDescriptions() override { return devices; }
-    sound::BufferHandle createBuffer(const std::string& file, int device) override
+    H createBuffer(const std::string& file, int device) override
     {
         ++createCalls;
         const auto rate = files.find(file);
@@ -39,56 +42,38 @@ public:
         records.push_back(Buffer{file, device, 0, 0, rate->second});
         return records.size();
     }
-    std::optional<std::uint32_t> status(sound::BufferHandle h) override
-    {
-        const Buffer* b = find(h);
-        return b ? std::optional(b->status) : std::nullopt;
-    }
+    std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
     bool anyTerminated() override { return terminated_ > 0; }
-    bool play(sound::BufferHandle h, bool loop) override
+    bool play(H h, bool loop) override
     {
-        return find(h) &&
-               (setStatus(h, loop ? sound::StatusPlaying | sound::StatusLooping : sound::StatusPlaying), true);
+        return valid(h) && (setStatus(h, loop ? Looping : sound::StatusPlaying), true);
     }
-    bool stop(sound::BufferHandle h) override { return find(h) && (setStatus(h, 0), true); }
-    bool setPan(sound::BufferHandle h, std::int32_t pan) override { return find(h) && (find(h)->pan = pan, true); }
-    std::optional<std::int32_t> frequency(sound::BufferHandle h) override
+    bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
+    bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
+    std::optional<std::int32_t> frequency(H h) override
     {
-        const Buffer* b = find(h);
-        return b ? std::optional(b->frequency) : std::nullopt;
+        return valid(h) ? std::optional(at(h).frequency) : std::nullopt;
     }
-    bool setFrequency(sound::BufferHandle h, std::int32_t hz) override
-    {
-        return find(h) && (find(h)->frequency = hz, true);
-    }
-    void release(sound::BufferHandle h) override
-    {
-        if (find(h)) {
-            setStatus(h, 0);
-            find(h)->live = false;
-        }
-    }
+    bool setFrequency(H h, std::int32_t hz) override { return valid(h) && (at(h).frequency = hz, true); }
+    void release(H h) override { stop(h) && (at(h).live = false); }
 
-    const Buffer& at(sound::BufferHandle h) const { return records.at(h - 1); }
-    bool isLive(sound::BufferHandle h) const { return h != sound::NoBuffer && at(h).live; }
-    sound::BufferHandle last() const { return records.size(); }  // the newest buffer created
-    int liveCount() const
+    Buffer& at(H h) { return records.at(h - 1); }
+    bool isLive(H h) { return h != sound::NoBuffer && at(h).live; }
+    H last() const { return records.size(); }  // the newest buffer created
+    int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
+    // Keeps count of terminated buffers, so that anyTerminated needs no scan of a full table.
+    void setStatus(H h, std::uint32_t st)
     {
-        return static_cast<int>(std::count_if(records.begin(), records.end(), [](const Buffer& b) { return b.live; }));
-    }
-    void setStatus(sound::BufferHandle h, std::uint32_t st)
-    {
-        Buffer& b = records.at(h - 1);
-        terminated_ += (st == sound::StatusTerminated) - (b.status == sound::StatusTerminated);
-        b.status = st;
+        terminated_ += (st == sound::StatusTerminated) - (at(h).status == sound::StatusTerminated);
+        at(h).status = st;
     }
 
 private:
-    Buffer* find(sound::BufferHandle h)
+    bool valid(H h)
     {
         const bool ok = h >= 1 && h <= records.size() && records[h - 1].live;
         deadCalls += ok ? 0 : 1;
-        return ok ? &records[h - 1] : nullptr;
+        return ok;
     }
     int terminated_ = 0;
 };

@@ -3,18 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quarrix::test {
 namespace {
 
-using sound::NoBuffer;
-using sound::SoundBank;
-using sound::StatusLooping;
-using sound::StatusPlaying;
-using sound::StatusTerminated;
+using namespace sound;
 
 constexpr int Speakers = 0;
 constexpr std::uint32_t Music = StatusPlaying | StatusLooping;
-constexpr auto Full = static_cast<std::size_t>(SoundBank::MaxSlots);
 
 class SoundBankTest : public ::testing::Test {
 protected:
@@ -37,8 +34,7 @@ TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumn)
         bank.PlaySound(refused, 0, Speakers);
     }
     EXPECT_EQ(audio.createCalls, 0);
-    const std::pair<std::int16_t, std::int32_t> pans[]{{0, -1000}, {1, -600}, {3, 200},   {5, 1000},
-                                                       {-1, 0},    {6, 0},    {-32768, 0}};
+    const std::pair<std::int16_t, std::int32_t> pans[]{{0, -1000}, {3, 200}, {5, 1000}, {-1, 0}, {6, 0}};
     for (const auto& [position, pan] : pans) {
         bank.PlaySound("Dink.wav", position, Speakers);
         EXPECT_EQ(audio.at(audio.last()).pan, pan) << "position " << position;
@@ -48,24 +44,19 @@ TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumn)
 TEST_F(SoundBankTest, SlotSearchReusesTheLowestTerminatedSlotAndCutsTheSlotsAbove)
 {
     fill(4);
-    audio.setStatus(bank.slot(1), 0);  // finished is not terminated: not reused
-    bank.PlaySound("PahTush.wav", 0, Speakers);
-    ASSERT_EQ(bank.slotCount(), 6u);
-    EXPECT_EQ(audio.at(bank.slot(5)).status, StatusPlaying);  // once, not looping
-
     const auto slot3 = bank.slot(3);
-    const auto top = bank.slot(5);
+    audio.setStatus(bank.slot(1), 0);  // finished is not terminated: not reused
     audio.setStatus(bank.slot(2), StatusTerminated);
     audio.setStatus(bank.slot(4), StatusTerminated);
     bank.PlaySound("PahTush.wav", 0, Speakers);
     ASSERT_EQ(bank.slotCount(), 3u);
     EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
+    EXPECT_EQ(audio.at(bank.slot(2)).status, StatusPlaying);  // once, not looping
     EXPECT_FALSE(audio.isLive(slot3));
-    EXPECT_FALSE(audio.isLive(top));
     EXPECT_TRUE(audio.isLive(bank.slot(1)));
 }
 
-TEST_F(SoundBankTest, LoadingIntoASlotReplacesItAndCutsOffEverySlotAbove)
+TEST_F(SoundBankTest, LoadingIntoASlotCutsOffEverySlotAboveAndUnloadEmptiesTheTable)
 {
     fill(4);
     const auto old2 = bank.slot(2);
@@ -74,106 +65,66 @@ TEST_F(SoundBankTest, LoadingIntoASlotReplacesItAndCutsOffEverySlotAbove)
     ASSERT_EQ(bank.slotCount(), 3u);
     EXPECT_FALSE(audio.isLive(old2));
     EXPECT_FALSE(audio.isLive(top));
-    EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
     EXPECT_EQ(audio.at(bank.slot(2)).status, 0u);  // loaded, not started
 
     bank.InitSoundBuffer("BGM_2.wav", 0, Speakers);
     EXPECT_EQ(bank.slotCount(), 1u);
     EXPECT_EQ(audio.liveCount(), 1);
+    bank.unload();
+    EXPECT_EQ(bank.slot(0), NoBuffer);
+    EXPECT_EQ(audio.liveCount(), 0);
 }
 
 TEST_F(SoundBankTest, CleanUpDropsTerminatedSlotsFromTheTopThenLeavesOneSpare)
 {
     constexpr std::uint32_t Empty = ~0u;  // a slot whose load failed
-    struct Case {
-        const char* what;
-        std::vector<std::uint32_t> statuses;  // slot 0 upwards
-        std::size_t slots;
-        int live;
-    };
-    const Case cases[]{
-        {"finished top effect grows by one empty slot", {Music, StatusPlaying, 0}, 4, 3},
-        {"empty top slot is left alone", {Music, StatusPlaying, Empty}, 3, 2},
+    constexpr std::uint32_t Once = StatusPlaying, Cut = StatusTerminated;
+    // What, statuses from slot 0 upwards, slots and live buffers after the clean-up.
+    const std::tuple<const char*, std::vector<std::uint32_t>, std::size_t, int> cases[]{
+        {"finished top effect grows by one empty slot", {Music, Once, 0}, 4, 3},
+        {"empty top slot is left alone", {Music, Once, Empty}, 3, 2},
         {"only the playing music grows to two slots", {Music}, 2, 1},
-        {"terminated slots above a playing one are cut",
-         {Music, StatusPlaying, StatusTerminated, StatusTerminated},
-         3,
-         3},
+        {"terminated slots above a playing one are cut", {Music, Once, Cut, Cut}, 3, 3},
         {"looping-only top is left alone", {Music, StatusLooping}, 2, 2},
-        {"all terminated is left alone", {StatusTerminated, StatusTerminated}, 2, 2},
-        {"the walk stops at an empty slot", {Music, Empty, StatusTerminated}, 3, 2},
+        {"all terminated is left alone", {Cut, Cut}, 2, 2},
+        {"the walk stops at an empty slot", {Music, Empty, Cut}, 3, 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, statuses, slots, live] : cases) {
         bank.unload();
-        for (std::size_t i = 0; i < c.statuses.size(); ++i) {
-            const auto index = static_cast<std::int16_t>(i);
-            bank.InitSoundBuffer(c.statuses[i] == Empty ? "missing.wav" : "Dink.wav", index, Speakers);
-            if (c.statuses[i] != Empty) {
-                audio.setStatus(bank.slot(i), c.statuses[i]);
+        for (std::size_t i = 0; i < statuses.size(); ++i) {
+            bank.InitSoundBuffer(statuses[i] == Empty ? "missing.wav" : "Dink.wav", static_cast<std::int16_t>(i), 0);
+            if (statuses[i] != Empty) {
+                audio.setStatus(bank.slot(i), statuses[i]);
             }
         }
         bank.CleanUpSndBuffer();
-        EXPECT_EQ(bank.slotCount(), c.slots) << c.what;
-        EXPECT_EQ(audio.liveCount(), c.live) << c.what;
+        EXPECT_EQ(bank.slotCount(), slots) << what;
+        EXPECT_EQ(audio.liveCount(), live) << what;
     }
 }
 
-TEST_F(SoundBankTest, UnloadAndDestructionReleaseEveryBuffer)
+TEST_F(SoundBankTest, MusicSpeedFollowsTheStackHeightWithTiesToEvenAndSkipsWithoutMusic)
 {
-    fill(3);
-    bank.unload();
-    EXPECT_EQ(bank.slotCount(), 1u);
-    EXPECT_EQ(bank.slot(0), NoBuffer);
-    EXPECT_EQ(audio.liveCount(), 0);
-    {
-        SoundBank other(audio);
-        other.startMusic("BGM_2.wav", Speakers);
-        other.PlaySound("Dink.wav", 1, Speakers);
-    }
-    EXPECT_EQ(audio.liveCount(), 0);
-}
-
-TEST_F(SoundBankTest, MusicLoopsAtItsFilesRateAndSpeedChangesSkipWhenItIsMissing)
-{
-    audio.files["BGM_2.wav"] = 44100;
-    bank.startMusic("BGM_2.wav", Speakers);
-    EXPECT_EQ(audio.at(bank.slot(0)).status, Music);
-    bank.startMusic("none.wav", Speakers);
-    EXPECT_EQ(bank.slot(0), NoBuffer);
-    EXPECT_DOUBLE_EQ(bank.BGMFreq(), 44100.0);  // the last rate found is kept
-
-    const int dead = audio.deadCalls;
-    bank.SetBGMSpeed(14);
-    EXPECT_EQ(audio.deadCalls, dead);
-}
-
-TEST(MusicFrequency, FollowsTheStackHeightWithTiesToEven)
-{
-    struct Case {
-        double base;
-        std::int16_t height;
-        std::int32_t hz;
-    };
-    const Case cases[]{{22050, 0, 22050}, {22050, 1, 22160},  {22050, 2, 22270},
-                       {22050, 6, 22712}, {22050, 14, 23594}, {44100, 1, 44320}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(SoundBank::musicFrequency(c.base, c.height), c.hz) << c.base << " Hz at height " << c.height;
+    bank.SetBGMSpeed(14);  // nothing loaded yet: no call on an empty handle
+    EXPECT_EQ(audio.deadCalls, 0);
+    const std::tuple<std::int32_t, std::int16_t, std::int32_t> cases[]{{22050, 0, 22050},  {22050, 1, 22160},
+                                                                       {22050, 2, 22270},  {22050, 6, 22712},
+                                                                       {22050, 14, 23594}, {44100, 1, 44320}};
+    for (const auto& [base, height, hz] : cases) {
+        audio.files["BGM_2.wav"] = base;
+        bank.startMusic("BGM_2.wav", Speakers);
+        bank.SetBGMSpeed(height);
+        EXPECT_EQ(audio.at(bank.slot(0)).frequency, hz) << base << " Hz at height " << height;
+        EXPECT_EQ(audio.at(bank.slot(0)).status, Music);
     }
 }
 
-TEST_F(SoundBankTest, AtTheLastSixteenBitSlotFinishedEffectsMakeRoomAndSoundingOnesStay)
+TEST_F(SoundBankTest, AtTheLastSixteenBitSlotSoundingEffectsArePackedDownAndTheNewOnePlays)
 {
+    constexpr auto Full = static_cast<std::size_t>(SoundBank::MaxSlots);
     fill(SoundBank::MaxSlots - 1);
     ASSERT_EQ(bank.slotCount(), Full);
-    bank.CleanUpSndBuffer();  // no spare slot past the last one
-    EXPECT_EQ(bank.slotCount(), Full);
-    const auto newest = bank.slot(Full - 1);
-    bank.PlaySound("PahTush.wav", 0, Speakers);  // every slot sounds: the newest effect gives way
-    ASSERT_EQ(bank.slotCount(), Full);
-    EXPECT_FALSE(audio.isLive(newest));
-    EXPECT_EQ(audio.at(bank.slot(Full - 1)).file, "PahTush.wav");
-
-    const std::vector<sound::BufferHandle> sounding{bank.slot(100), bank.slot(20000), bank.slot(32767)};
+    const std::vector<BufferHandle> sounding{bank.slot(100), bank.slot(20000), bank.slot(32767)};
     for (std::size_t i = 1; i < Full; ++i) {
         audio.setStatus(bank.slot(i), 0);
     }
@@ -188,6 +139,14 @@ TEST_F(SoundBankTest, AtTheLastSixteenBitSlotFinishedEffectsMakeRoomAndSoundingO
     }
     EXPECT_EQ(audio.at(bank.slot(4)).status, StatusPlaying);
     EXPECT_EQ(audio.liveCount(), 5);
+
+    // When every slot still sounds, the newest effect gives way.
+    fill(SoundBank::MaxSlots - 1);
+    const auto newest = bank.slot(Full - 1);
+    bank.PlaySound("PahTush.wav", 0, Speakers);
+    ASSERT_EQ(bank.slotCount(), Full);
+    EXPECT_FALSE(audio.isLive(newest));
+    EXPECT_EQ(audio.at(bank.slot(Full - 1)).file, "PahTush.wav");
 }
 
 }  // namespace

@@ -32,11 +32,6 @@ inline bool writeMono(const std::string& path, int rate, double seconds, const s
     return f != nullptr && sf_writef_float(f, data.data(), n) == n && sf_close(f) == 0;
 }
 
-inline bool writeTone(const std::string& path, int rate, double seconds, double hz, double level)
-{
-    return writeMono(path, rate, seconds, [=](double t) { return level * std::sin(TwoPi * hz * t); });
-}
-
 inline Recording readRecording(const std::string& path)
 {
     SF_INFO info{};
