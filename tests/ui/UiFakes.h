@@ -13,57 +13,40 @@ namespace quarrix::test {
 class FakeDialogs final : public ui::Dialogs {
 public:
     void message(const QString& text) override { messages << text; }
-    QString inputBox(const QString& prompt) override
-    {
-        prompts << prompt;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
+    QString inputBox(const QString& /*prompt*/) override { return {}; }
     QString openFile(const QString& title, const QString& filter) override
     {
         fileDialogs << title + QLatin1Char('|') + filter;
         return chosenFile;
     }
     QStringList messages;
-    QStringList prompts;
-    QStringList answers;
     QStringList fileDialogs;
     QString chosenFile;
 };
 
-// Companion windows that only note what the main window asked of them.
+// Companion windows that note what the main window asks of them; their sound stays silent.
 class FakeCompanions final : public ui::CompanionWindows, public SoundInterface {
 public:
-    void loadAtStartup(records::HighestPanel& p) override
-    {
-        panel = &p;
-        calls << QStringLiteral("load");
-    }
+    void loadAtStartup(records::HighestPanel& /*panel*/) override {}
     void showRecords(int tab) override { calls << QStringLiteral("records %1").arg(tab); }
     void showSoundOptions() override { calls << QStringLiteral("sound options"); }
-    void processScore(const FinishedGame& g) override
-    {
-        finished.push_back(g);
-        calls << QStringLiteral("rank");
-    }
+    void processScore(const FinishedGame& g) override { finished.push_back(g); }
     SoundInterface& sound() override { return *this; }
 
-    void playCollision(std::int16_t p) override { sounds << QStringLiteral("collide %1").arg(p); }
-    void playDestruction(std::int16_t p) override
+    void playCollision(std::int16_t /*position*/) override {}
+    void playDestruction(std::int16_t /*position*/) override
     {
-        sounds << QStringLiteral("destroy %1").arg(p);
         if (onDestroy) {
             onDestroy();
         }
     }
-    void cleanUpBuffers() override { sounds << QStringLiteral("cleanup"); }
+    void cleanUpBuffers() override {}
     bool musicDisabled() override { return false; }
-    void setMusicSpeed(std::int16_t h) override { sounds << QStringLiteral("speed %1").arg(h); }
+    void setMusicSpeed(std::int16_t /*height*/) override {}
 
-    records::HighestPanel* panel = nullptr;
     QStringList calls;
-    QStringList sounds;
     std::vector<FinishedGame> finished;
-    std::function<void()> onDestroy;
+    std::function<void()> onDestroy;  // run at each destruction sound, in the middle of a resolution
 };
 
 }  // namespace quarrix::test
