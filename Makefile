@@ -13,7 +13,7 @@ endif
 
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure build run test bench fuzz soak screenshots install package check-package lint clean
+.PHONY: all deps configure build run test bench fuzz soak faults screenshots install package check-package lint clean
 
 all: build
 
@@ -58,6 +58,12 @@ soak:
 	@$(MAKE) --no-print-directory build SANITIZE=1
 	cd build-sanitize && QUARRIX_SOAK_GAMES=$(SOAK_GAMES) QUARRIX_SOAK_SEED=$(SOAK_SEED) ALSOFT_DRIVERS=null \
 	  QT_QPA_PLATFORM=offscreen tests/soak/test-soak
+
+# Plants every fault of tests/faults.txt in a scratch copy of the tree and reports which test
+# catches it; FAULTS_MATCH=text plants only the lines holding that text. Slow, so not part of CI.
+FAULTS_MATCH ?=
+faults: deps
+	/usr/bin/python3 tools/faults.py $(if $(FAULTS_MATCH),--match '$(FAULTS_MATCH)')
 
 # Pictures of the three windows for the README, taken under Xvfb from the game in $(BUILD).
 screenshots: build

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config python3
   qt6-base-dev
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev

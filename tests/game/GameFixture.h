@@ -7,31 +7,33 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace quarrix::test {
 
-// Boards drawn as text, top line highest, last line row 0: '.' empty, the letters in draw order.
-inline const std::string Letters = "rygbRYGB";  // r y g b normal gems, R Y G B destroyers
+using Events = std::vector<std::string>;
+
+// Boards drawn as text, top line highest, last line row 0: '.' empty, r y g b normal gems,
+// R Y G B destroyers (the draw order), '?' a filled cell holding no known gem.
+inline const std::string Letters = "rygbRYGB?";
 
 inline void paint(Board& board, const std::vector<std::string>& lines)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (int c = 0; c < Board::Columns; ++c) {
             const auto k = Letters.find(lines[i][static_cast<std::size_t>(c)]);
-            if (k != std::string::npos) {
+            if (k < 8) {
                 board.place(c, static_cast<int>(lines.size() - 1 - i), gemForDraw(static_cast<int>(k)));
             }
         }
     }
 }
 
-// The lowest `rows` rows drawn the same way ('?' for a filled cell holding no known gem).
-inline std::vector<std::string> picture(const Board& board, int rows)
+// The lowest `rows` rows, drawn as paint() reads them.
+inline Events picture(const Board& board, int rows)
 {
-    std::vector<std::string> out;
+    Events out;
     for (int r = rows - 1; r >= 0; --r) {
         std::string line;
         for (int c = 0; c < Board::Columns; ++c) {
@@ -39,7 +41,7 @@ inline std::vector<std::string> picture(const Board& board, int rows)
             while (k < 8 && board.cell(c, r).gem() != gemForDraw(k)) {
                 ++k;
             }
-            line += !board.filled(c, r) ? '.' : k < 8 ? Letters[static_cast<std::size_t>(k)] : '?';
+            line += board.filled(c, r) ? Letters[static_cast<std::size_t>(k)] : '.';
         }
         out.push_back(line);
     }
@@ -65,42 +67,50 @@ public:
     int ms = 1000;
 };
 
-// Notes every call of the rules to the outside, in order, as short strings:
-// "collide 3", "destroy 2", "pause 75", "repaint", "cleanup", "speed 9", "gameover", "rank 10 1 1 250".
+// Every call of the rules to the outside, in order: "collide 3", "destroy 2", "pause 75",
+// "repaint", "cleanup", "speed 9", "gameover", "rank <score> <combo> <chain> <interval>".
 class Recorder final : public SoundInterface, public AnimationInterface, public GameOverHandler {
 public:
     explicit Recorder(const DropTimer& timer) : timer_(timer) {}
-    std::vector<std::string> events;
+    Events events;
     bool musicOff = false;
     bool timerOnAtMessage = true;
 
-    std::vector<std::string> only(const std::string& prefix) const
+    Events only(const std::string& prefix) const
     {
-        std::vector<std::string> out;
+        Events out;
         std::copy_if(events.begin(), events.end(), std::back_inserter(out),
-                     [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
+                     [&](const std::string& e) { return e.starts_with(prefix); });
         return out;
     }
-    void playCollision(std::int16_t p) override { add("collide " + std::to_string(p)); }
-    void playDestruction(std::int16_t p) override { add("destroy " + std::to_string(p)); }
-    void cleanUpBuffers() override { add("cleanup"); }
+    // The columns of the events of one kind, in order: "434" for three collisions.
+    std::string columns(const std::string& prefix) const
+    {
+        std::string out;
+        for (const std::string& e : only(prefix)) {
+            out += e.back();
+        }
+        return out;
+    }
+    void playCollision(std::int16_t p) override { events.push_back("collide " + std::to_string(p)); }
+    void playDestruction(std::int16_t p) override { events.push_back("destroy " + std::to_string(p)); }
+    void cleanUpBuffers() override { events.emplace_back("cleanup"); }
     bool musicDisabled() override { return musicOff; }
-    void setMusicSpeed(std::int16_t h) override { add("speed " + std::to_string(h)); }
-    void pause(int ms) override { add("pause " + std::to_string(ms)); }
-    void repaintNow() override { add("repaint"); }
+    void setMusicSpeed(std::int16_t h) override { events.push_back("speed " + std::to_string(h)); }
+    void pause(int ms) override { events.push_back("pause " + std::to_string(ms)); }
+    void repaintNow() override { events.emplace_back("repaint"); }
     void showGameOver() override
     {
         timerOnAtMessage = timer_.enabled();
-        add("gameover");
+        events.emplace_back("gameover");
     }
     void processScore(const FinishedGame& g) override
     {
-        add("rank " + std::to_string(g.score) + " " + std::to_string(g.bestCombo) + " " + std::to_string(g.bestChain) +
-            " " + std::to_string(g.intervalMs));
+        events.push_back("rank " + std::to_string(g.score) + " " + std::to_string(g.bestCombo) + " " +
+                         std::to_string(g.bestChain) + " " + std::to_string(g.intervalMs));
     }
 
 private:
-    void add(std::string event) { events.push_back(std::move(event)); }
     const DropTimer& timer_;
 };
 
@@ -114,7 +124,7 @@ private:
     std::size_t drawn = 0;
 };
 
-// A game wired to the fakes; log.events holds every call to the outside in order.
+// A game wired to the fakes.
 class GameFixture : public ::testing::Test {
 protected:
     FakeTimer timer;
@@ -126,29 +136,25 @@ protected:
     Board& board() { return game.mutableField().board; }
     FallingPair& pair() { return game.mutableField().pair; }
 
-    // An empty board, the timer on and the pair placed on the given cells.
-    void startWithPair(int c0, int r0, int c1, int r1, Gem gem0 = gemForDraw(0), Gem gem1 = gemForDraw(1))
+    // An empty board with the stack painted, the timer on and a live pair on the given cells.
+    void startWithPair(int c0, int r0, int c1, int r1, const std::vector<std::string>& stack = {},
+                       Gem gem0 = gemForDraw(0), Gem gem1 = gemForDraw(1))
     {
         board().reset();
+        paint(board(), stack);
         field().started = true;
         board().place(c0, r0, gem0);
         board().place(c1, r1, gem1);
-        pair().GemCol = {c0, c1};
-        pair().GemRow = {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)};
-        pair().PairActive = true;
+        pair() = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
         timer.on = true;
         log.events.clear();
     }
 
-    void expectPairAt(int c0, int r0, int c1, int r1)
+    std::array<int, 4> pairCells() const
     {
-        const FallingPair& p = pair();
-        EXPECT_EQ((std::array<int, 4>{p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1]}),
-                  (std::array<int, 4>{c0, r0, c1, r1}));
-        EXPECT_TRUE(board().filled(c0, r0) && board().filled(c1, r1));
+        const FallingPair& p = game.field().pair;
+        return {p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1]};
     }
 };
-
-using Events = std::vector<std::string>;
 
 }  // namespace quarrix::test

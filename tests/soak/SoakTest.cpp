@@ -1,53 +1,236 @@
-// Whole games on the assembled program, checked after every step. QUARRIX_SOAK_GAMES and
-// QUARRIX_SOAK_SEED choose how many games and which ones.
-#include "Soak.h"
+// Whole games on the assembled program with random keys, checked after every step.
+// QUARRIX_SOAK_GAMES and QUARRIX_SOAK_SEED choose how many games and which ones.
+#include "records/HighScoresReader.h"
+#include "records/HighScoresWriter.h"
+#include "records/ScoreKeeper.h"
+#include "sound/OpenAlAudio.h"
+#include "tests/records/RecordsFakes.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/PlayfieldWidget.h"
+#include "ui/WindowSet.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 
-#include <stdlib.h>
-#include <sys/resource.h>
-
-namespace quarrix::soak {
+namespace quarrix::test {
 namespace {
 
-std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback)
+std::uint64_t knob(const char* name, std::uint64_t fallback)
 {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
 }
 
-TEST(Soak, WholeGamesKeepScreenFiguresAndRecordsTrue)
+int gems(const Board& board)
 {
-    const auto games = static_cast<int>(fromEnvironment("QUARRIX_SOAK_GAMES", 20));
-    const std::uint64_t seed = fromEnvironment("QUARRIX_SOAK_SEED", 20040217);
-    // The game reads its sounds from, and writes HighScores to, the working directory.
-    namespace fs = std::filesystem;
-    std::string folder = (fs::temp_directory_path() / "quarrix-soak-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    for (const char* name : {"Dink.wav", "PahTush.wav", "BGM_2.wav"}) {
-        fs::copy_file(fs::path(QUARRIX_PLAY_DIR) / name, fs::path(folder) / name);
+    int n = 0;
+    for (int i = 0; i < Board::Cells; ++i) {
+        n += board.cellAt(i).Filled ? 1 : 0;
     }
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
+    return n;
+}
 
-    Totals totals;
-    const std::string broken = playGames(seed, games, totals);
-    fs::current_path(previous);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("soak: %d games played, %ld steps checked, %ld bursts, peak resident memory %ld KiB\n", totals.games,
-                totals.steps, totals.bursts, usage.ru_maxrss);
+struct SeededRandom final : RandomSource {
+    explicit SeededRandom(std::uint64_t seed) : engine(static_cast<std::uint32_t>(seed)) {}
+    float next() override { return static_cast<float>(engine() >> 8U) / 16777216.0F; }
+    std::mt19937 engine;
+};
 
-    EXPECT_EQ(broken, "") << "QUARRIX_SOAK_SEED=" << seed << ", working folder " << folder;
-    EXPECT_GT(totals.bursts, 0) << "the games never burst a group: the checks of the figures never ran";
-    if (broken.empty()) {
-        fs::remove_all(folder);
+// Types a name at every prompt, hostile ones among them.
+struct RandomNames final : ui::Dialogs {
+    explicit RandomNames(std::mt19937_64& engine) : engine(engine) {}
+    void message(const QString& /*text*/) override {}
+    QString openFile(const QString& /*title*/, const QString& /*filter*/) override { return {}; }
+    QString inputBox(const QString& /*prompt*/) override
+    {
+        const QStringList names{"",
+                                "Ann",
+                                "\"q\" \"\"",
+                                "two\r\nNEXT\n\"",
+                                QString(300, 'w'),
+                                "NEXT",
+                                "Zo\u00eb \u2603 \u540d",
+                                "\t\x01\x1b[31m\x7f",
+                                ",\",\""};
+        return names[static_cast<qsizetype>(engine() % static_cast<std::uint64_t>(names.size()))];
     }
+    std::mt19937_64& engine;
+};
+
+// The real records and sound windows, with the sound path overheard on its way to them.
+struct Overheard final : ui::CompanionWindows, SoundInterface {
+    explicit Overheard(ui::WindowSet& windows) : windows(windows) {}
+    void loadAtStartup(records::HighestPanel& panel) override { windows.loadAtStartup(panel); }
+    void showRecords(int tab) override { windows.showRecords(tab); }
+    void showSoundOptions() override { windows.showSoundOptions(); }
+    void processScore(const FinishedGame& game) override { windows.processScore(game); }
+    SoundInterface& sound() override { return *this; }
+    void playCollision(std::int16_t p) override { windows.sound().playCollision(p); }
+    void playDestruction(std::int16_t p) override
+    {
+        ++destroyed;
+        windows.sound().playDestruction(p);
+    }
+    void cleanUpBuffers() override  // once at the end of every landing, before the next pair
+    {
+        ++landings;
+        const Board& board = field->board;
+        spawnFilled = (board.filled(3, Board::SpawnLowerRow) ? 1 : 0) + (board.filled(3, Board::SpawnUpperRow) ? 1 : 0);
+        windows.sound().cleanUpBuffers();
+    }
+    bool musicDisabled() override { return windows.sound().musicDisabled(); }
+    void setMusicSpeed(std::int16_t h) override { windows.sound().setMusicSpeed(h); }
+
+    ui::WindowSet& windows;
+    const Playfield* field = nullptr;
+    int destroyed = 0, landings = 0, spawnFilled = 0;
+};
+
+class Soak : public ::testing::Test {
+protected:
+    Soak()
+    {
+        for (const char* name : {"Dink.wav", "PahTush.wav", "BGM_2.wav"}) {
+            std::filesystem::copy_file(std::filesystem::path(QUARRIX_PLAY_DIR) / name, name);
+        }
+        heard.field = &form.game().field();
+        form.setPauseFunction([](int /*ms*/) {});
+        timer->blockSignals(true);  // the soak ticks; nothing happens between its steps
+    }
+
+    const Playfield& field() const { return form.game().field(); }
+    int pick(qsizetype count) { return static_cast<int>(engine() % static_cast<std::uint64_t>(count)); }
+
+    // The cells, the preview and the figures on screen are those of the game.
+    void expectShown()
+    {
+        const QImage image = form.playfield()->grab().toImage();
+        const auto shows = [&](const QRect& rect, bool filled, ColorValue color) {
+            const Rgb c = toRgb(color);
+            return image.pixelColor(rect.center()) ==
+                   (filled ? QColor(c.red, c.green, c.blue) : form.playfield()->palette().window().color());
+        };
+        for (int i = 0; i < Board::Cells; ++i) {
+            const BoardCell& cell = field().board.cellAt(i);
+            ASSERT_TRUE(shows(form.playfield()->cellRect(i % 6, i / 6), cell.Filled, cell.GemColor)) << "cell " << i;
+        }
+        ASSERT_TRUE(shows(form.playfield()->previewRect(0), true, field().next.lower.color));
+        const Figures& f = field().figures;
+        for (const auto& [name, value] : {std::pair{"lblCScore", f.score},
+                                          {"lblCCombo", f.combo},
+                                          {"lblCChain", f.chain},
+                                          {"lblBCombo", f.bestCombo},
+                                          {"lblBChain", f.bestChain}}) {
+            ASSERT_EQ(form.findChild<QLabel*>(name)->text(), QString::number(value)) << name;
+        }
+    }
+
+    // Gems come only with a new pair and go only with a destruction sound; the figures only grow
+    // by bursts, the best ones never fall behind the current ones.
+    void step(int move)
+    {
+        constexpr Qt::Key keys[] = {Qt::Key_Down,  Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up, Qt::Key_A,
+                                    Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_0,  Qt::Key_F12};
+        const Playfield before = field();
+        const int speed = form.game().speed().checkedItem();
+        heard.destroyed = heard.landings = 0;
+        if (move == 0) {
+            form.Timer1_Timer();
+        } else if (move == 1) {
+            speedItems[pick(speedItems.size())]->trigger();
+        } else {
+            QTest::keyClick(&form, keys[(move - 2) % 10]);
+        }
+        const Figures& a = field().figures;
+        const Figures& b = before.figures;
+        ASSERT_LE(heard.landings, 1) << "move " << move;
+        const int dealt = heard.landings == 1 ? 2 - heard.spawnFilled : 0;
+        ASSERT_EQ(gems(field().board), gems(before.board) - heard.destroyed + dealt) << "move " << move;
+        ASSERT_TRUE(heard.landings == 1 || a == b) << "move " << move;
+        ASSERT_TRUE(heard.destroyed > 0 || (a.combo == 0 && a.chain == 0) || a == b);
+        ASSERT_TRUE(a.score >= b.score && (a.score - b.score) % 10 == 0 &&
+                    (heard.destroyed > 0) == (a.score > b.score));
+        ASSERT_EQ(a.bestCombo, std::max(b.bestCombo, a.combo));
+        ASSERT_TRUE(a.bestChain >= std::max(b.bestChain, a.chain) &&
+                    (heard.destroyed > 0 || a.bestChain == b.bestChain));
+        ASSERT_EQ(form.game().speed().checkedItem(), speed) << "a speed item took effect during a game";
+        if (move >= 6) {  // a key the well does not listen to
+            ASSERT_TRUE(before.pair.GemCol == field().pair.GemCol && before.pair.GemRow == field().pair.GemRow);
+        }
+        expectShown();
+    }
+
+    // After a game over the file reads back to the same bytes and the panel shows its first rows.
+    void expectRecordsKept()
+    {
+        ASSERT_TRUE(windows.records().isVisible());
+        const std::string bytes = readFile("HighScores");
+        records::HighScoreTables tables;
+        ASSERT_EQ(records::HighScoresReader::read(bytes, tables), records::ReadOutcome::Loaded);
+        ASSERT_EQ(records::HighScoresWriter::write(tables), bytes);
+        for (int t = 0; t < records::TableCount; ++t) {
+            const char* label[] = {"lblHScore", "lblHCombo", "lblHChain"};
+            ASSERT_EQ(form.findChild<QLabel*>(label[t])->text().toStdString(), records::keyText(tables[t].row(0), t));
+        }
+    }
+
+    TempWorkingDir dir;
+    std::uint64_t seed = knob("QUARRIX_SOAK_SEED", 20040217);
+    std::mt19937_64 engine{seed};
+    RandomNames names{engine};
+    sound::OpenAlAudio audio;
+    ui::WindowSet windows{names, audio};
+    Overheard heard{windows};
+    SeededRandom random{seed};
+    ui::Form1 form{names, heard, random};
+    QTimer* timer = form.findChild<QTimer*>("Timer1");
+    QList<QAction*> speedItems = form.findChildren<QAction*>(QRegularExpression("^M_S_\\d+$"));
+};
+
+TEST_F(Soak, WholeGamesKeepTheWellTheFiguresTheScreenAndTheRecordsTrue)
+{
+    const auto games = static_cast<int>(knob("QUARRIX_SOAK_GAMES", 20));
+    std::discrete_distribution<int> moves{40, 2, 25, 14, 14, 10, 2, 2, 2, 2, 2, 2};  // tick, speed, keys
+    form.load();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    long steps = 0;
+    for (int g = 0; g < games; ++g) {
+        SCOPED_TRACE(testing::Message() << "QUARRIX_SOAK_SEED=" << seed << ", game " << g + 1);
+        speedItems[pick(speedItems.size())]->trigger();
+        QTest::keyClick(&form, Qt::Key_F1);
+        for (int s = 0; timer->isActive(); ++s, ++steps) {
+            ASSERT_LT(s, 20000) << "no game over";
+            ASSERT_NO_FATAL_FAILURE(step(moves(engine))) << "step " << s;
+        }
+        ASSERT_NO_FATAL_FAILURE(expectRecordsKept());
+        // Closed windows come back when next needed, freshly loaded.
+        windows.records().hide();
+        if (pick(2) == 0) {
+            windows.records().close();
+        }
+        if (pick(10) == 0) {
+            windows.soundOptions().close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        ASSERT_NO_FATAL_FAILURE(step(2 + pick(10)));  // keys after game over
+    }
+    std::printf("soak: %d games, %ld steps\n", games, steps);
 }
 
 }  // namespace
-}  // namespace quarrix::soak
+}  // namespace quarrix::test
