@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it on this machine, checks what it installed and that
-# the launcher starts the game in the player's data folder, then removes it again.
+# Builds the Debian package, has lintian check it, installs it on this machine, checks what it
+# installed and that the launcher starts the game in the player's data folder, then removes it
+# again and checks that nothing is left behind.
 set -euo pipefail
 build=${1:-build}
 cd "$(dirname "$0")/.."
@@ -9,7 +10,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 bash tools/install-deps.sh --package
 
 (cd "$build" && cpack -G DEB > cpack.log) || { cat "$build/cpack.log"; exit 1; }
-deb=$(ls -t "$build"/quarrix-solo_*.deb | head -n 1)
+deb=$(readlink -f "$(ls -t "$build"/quarrix-solo_*.deb | head -n 1)")
 echo "package: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
@@ -17,21 +18,41 @@ for lib in libqt6widgets6 libopenal1 libsndfile1; do
     grep -q "$lib" <<<"$depends" || { echo "missing runtime dependency: $lib"; exit 1; }
 done
 
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get install -y -qq "./$deb" > /dev/null
-trap '"${sudo[@]}" apt-get remove -y -qq quarrix-solo > /dev/null' EXIT
+# Errors and warnings fail the check; the informational and pedantic notes are only shown.
+lintian_log="$build/lintian.log"
+lintian --display-info --pedantic "$deb" > "$lintian_log" 2>&1 || true
+cat "$lintian_log"
+if grep -q '^[EW]: ' "$lintian_log"; then
+    echo "lintian reports errors or warnings"; exit 1
+fi
 
-desktop-file-validate /usr/share/applications/io.github.quarrix.Solo.desktop
+export DEBIAN_FRONTEND=noninteractive
+# Waits for the package lock when another install on this machine holds it.
+apt=("${sudo[@]}" apt-get -y -qq -o DPkg::Lock::Timeout=300)
+"${apt[@]}" install "$deb" > /dev/null
+trap '"${apt[@]}" remove quarrix-solo > /dev/null' EXIT
+
+for f in /usr/games/quarrix-solo /usr/games/quarrix-solo-launcher; do
+    test -x "$f" || { echo "not installed: $f"; exit 1; }
+done
+for page in quarrix-solo quarrix-solo-launcher; do
+    [ "$(man -w 6 "$page")" = "/usr/share/man/man6/$page.6.gz" ] || { echo "no manual page: $page(6)"; exit 1; }
+done
+desktop=/usr/share/applications/io.github.quarrix.Solo.desktop
+desktop-file-validate "$desktop"
+launcher=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$launcher" = /usr/games/quarrix-solo-launcher ] || { echo "the desktop entry runs $launcher"; exit 1; }
 appstreamcli validate --no-net /usr/share/metainfo/io.github.quarrix.Solo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/io.github.quarrix.Solo.svg
 
 home=$(mktemp -d)
-trap '"${sudo[@]}" apt-get remove -y -qq quarrix-solo > /dev/null; rm -rf "$home"' EXIT
+trap '"${apt[@]}" remove quarrix-solo > /dev/null; rm -rf "$home"' EXIT
 run_launcher() {
     # The game keeps running until it is stopped: a time-out is the sign that it started.
+    # Started as the desktop entry starts it, without the games folder on the PATH.
     local status=0
     env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
-        timeout 4 quarrix-solo-launcher > "$home/launcher.log" 2>&1 || status=$?
+        timeout 4 "$launcher" > "$home/launcher.log" 2>&1 || status=$?
     if [ "$status" -ne 124 ]; then
         echo "the launcher did not keep the game running (exit $status)"; cat "$home/launcher.log"; exit 1
     fi
@@ -44,4 +65,13 @@ done
 printf 'mine' > "$play/Dink.wav"
 run_launcher
 [ "$(cat "$play/Dink.wav")" = mine ] || { echo "the launcher overwrote the player's Dink.wav"; exit 1; }
+
+"${apt[@]}" remove quarrix-solo > /dev/null
+trap 'rm -rf "$home"' EXIT
+if dpkg-query -W -f='${db:Status-Status}' quarrix-solo 2>/dev/null | grep -qv '^not-installed$'; then
+    echo "quarrix-solo is still known to dpkg after removal"; exit 1
+fi
+left=$(find /usr/games /usr/share/doc /usr/share/man/man6 /usr/share/quarrix-solo /usr/share/applications \
+    /usr/share/metainfo /usr/share/icons/hicolor/scalable/apps -name '*quarrix*' -o -name '*Quarrix*' 2>/dev/null || true)
+[ -z "$left" ] || { echo "left behind after removal:"; echo "$left"; exit 1; }
 echo "package check passed"

@@ -13,7 +13,7 @@ packages=(
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
   --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
-  --package) packages+=(dpkg-dev file desktop-file-utils appstream) ;;
+  --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
 esac
 
 missing=()
