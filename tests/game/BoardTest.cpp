@@ -70,3 +70,13 @@ TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
     std::sort(cells.begin(), cells.end());
     EXPECT_EQ(std::unique(cells.begin(), cells.end()) - cells.begin(), 90);  // every cell once
 }
+
+TEST(Gem, StoredColoursShowAsTheirScreenColours)
+{
+    std::string shown;
+    for (const ColorValue c : {GemColors::Red, GemColors::Yellow, GemColors::Green, GemColors::Blue}) {
+        const Rgb rgb = toRgb(c);
+        shown += std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + " ";
+    }
+    EXPECT_EQ(shown, "255,0,0 255,255,0 0,192,0 128,128,255 ");
+}

@@ -14,29 +14,18 @@
 
 namespace quarrix::test {
 
-// Gives the answers in turn, then cancels (empty text); keeps every prompt it was shown.
-class ScriptedPrompt final : public records::NamePrompt {
+// Gives the answers in turn, then cancels; keeps the prompts, the messages and the panel's rows.
+class RecordsFakes final : public records::NamePrompt, public records::MessageSink, public records::HighestPanel {
 public:
-    std::vector<std::string> answers, prompts;
+    std::vector<std::string> answers, prompts, messages, highest;
+    int refreshes = 0;
 
     std::string askName(const std::string& prompt) override
     {
         prompts.push_back(prompt);
         return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
     }
-};
-
-class RecordedMessages final : public records::MessageSink {
-public:
-    std::vector<std::string> shown;
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-};
-
-class RecordedPanel final : public records::HighestPanel {
-public:
-    std::vector<std::string> highest;  // score, combo, chain
-    int refreshes = 0;
-
+    void showMessage(const std::string& text) override { messages.push_back(text); }
     void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override
     {
         highest = {score, combo, chain};
@@ -49,7 +38,7 @@ class TempWorkingDir {
 public:
     TempWorkingDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quarrix-records-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "quarrix-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot create a temporary directory");
         }

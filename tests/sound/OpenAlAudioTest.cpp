@@ -145,11 +145,14 @@ TEST(WaveWriter, StopThenPlayResumesWhereItStopped)
     EXPECT_NEAR(rms(r, 0, spans[1].first, spans[1].first + window) / endOfFirst, 1.0, 0.1);
 }
 
-TEST(WaveWriter, MissingEmptyAndGarbageFilesAreSilent)
+// Bad files are silent; a file changed on disk is decoded again, not served from the cache.
+TEST(WaveWriter, BadFilesAreSilentAndChangedFilesAreReadAgain)
 {
     std::ofstream(file("empty.wav"));
     std::ofstream(file("garbage.wav")) << "RIFF and then nothing that a wave file should hold";
     std::filesystem::create_directories(Dir / "folder.wav");
+    const std::string changing = file("changing.wav");
+    const auto tone = [](double t) { return 0.3 * std::sin(TwoPi * 500.0 * t); };
     const Recording r = record([&](OpenAlAudio& audio, SoundBank& bank) {
         for (const char* name : {"missing.wav", "empty.wav", "garbage.wav", "folder.wav"}) {
             EXPECT_EQ(audio.createBuffer(file(name), 0), sound::NoBuffer) << name;
@@ -158,9 +161,13 @@ TEST(WaveWriter, MissingEmptyAndGarbageFilesAreSilent)
         bank.CleanUpSndBuffer();
         bank.SetBGMSpeed(3);
         std::this_thread::sleep_for(200ms);
+        for (const int rate : {22050, 11025}) {
+            ASSERT_TRUE(writeMono(changing, rate, 0.1, tone));
+            EXPECT_EQ(audio.frequency(audio.createBuffer(changing, 0)), rate);
+        }
     });
-    ASSERT_GT(r.frames(), 0u);
-    EXPECT_TRUE(std::ranges::all_of(r.samples, [](float v) { return v == 0.0f; }));
+    ASSERT_GT(r.frames(), 0U);
+    EXPECT_TRUE(std::ranges::all_of(r.samples, [](float v) { return v == 0.0F; }));
 }
 
 }  // namespace
