@@ -1,12 +1,20 @@
+// The main window's wiring: keys and menus reach the rules, figures reach the labels, the
+// resolution reaches the screen step by step, and the companion windows come back when closed.
 #include "GameFixture.h"
 #include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
+#include "sound/OpenAlAudio.h"
+#include "tests/records/RecordsFakes.h"
 #include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/PlayfieldWidget.h"
+#include "ui/WindowSet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +22,65 @@ using namespace quarrix;
 
 namespace {
 
+class Form1Test : public ::testing::Test {
+protected:
+    QString label(const char* name) const { return form.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    QAction* action(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
+    Playfield& field() { return form.game().mutableField(); }
+    // Shortcuts and immediate repaints need a shown, exposed and active window.
+    void showActive()
+    {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    test::FakeDialogs dialogs;
+    test::FakeCompanions companions;
+    FixedSeedRandom random;
+    ui::Form1 form{dialogs, companions, random};
+    QTimer* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+};
+
+TEST_F(Form1Test, ShortcutsAndMenuCommandsReachTheRulesAndTheCompanionWindows)
+{
+    EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
+    const std::pair<const char*, QKeySequence> keys[] = {{"M_R_S", Qt::Key_F2},  {"H_R_Co", Qt::Key_F3},
+                                                         {"H_R_Ch", Qt::Key_F4}, {"M_S_S", Qt::Key_F5},
+                                                         {"M_H_hmm", {}},        {"M_F_NewGame", Qt::Key_F1}};
+    for (const auto& [name, key] : keys) {
+        EXPECT_EQ(action(name)->shortcut(), key) << name;
+        action(name)->trigger();
+    }
+    EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
+    EXPECT_TRUE(timer->isActive());
+}
+
+TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndF1StartsAfresh)
+{
+    showActive();
+    QTest::keyClick(&form, Qt::Key_F1);
+    QTest::keyClick(&form, Qt::Key_Left);
+    QTest::keyClick(&form, Qt::Key_Up);  // gem 0 turns to the right of gem 1
+    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
+        QTest::keyClick(&form, key);
+    }
+    QTest::keyClick(&form, Qt::Key_Down);
+    QTest::keyEvent(QTest::Press, &form, Qt::Key_Down);  // a repeated key-down acts once more
+    const FallingPair& pair = form.game().field().pair;
+    EXPECT_EQ(pair.GemCol, (std::array<int, 2>{3, 2}));
+    EXPECT_EQ(pair.GemRow, (std::array<std::int16_t, 2>{12, 12}));
+
+    field().figures = Figures{90, 2, 3, 2, 3};
+    QTest::keyClick(&form, Qt::Key_Right);
+    EXPECT_EQ(label("lblCScore") + label("lblCChain") + label("lblBCombo"), QStringLiteral("9032"));
+    QTest::keyClick(&form, Qt::Key_F1);
+    EXPECT_EQ(pair.GemRow, (std::array<std::int16_t, 2>{13, 14}));
+    EXPECT_EQ(test::countFilled(form.game().field().board), 2);
+    EXPECT_EQ(label("lblCScore") + label("lblBChain"), QStringLiteral("00"));
+}
+
+// Counts the paint events a widget gets.
 class PaintCounter final : public QObject {
 public:
     int paints = 0;
@@ -26,135 +93,31 @@ protected:
     }
 };
 
-class Form1Test : public ::testing::Test {
-protected:
-    test::FakeDialogs dialogs;
-    test::FakeCompanions companions;
-    FixedSeedRandom random;
-    ui::Form1 form{dialogs, companions, random};
-
-    QString label(const char* name) const
-    {
-        const auto* l = form.findChild<QLabel*>(QString::fromLatin1(name));
-        return l != nullptr ? l->text() : QStringLiteral("<missing>");
-    }
-    QAction* action(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
-    QTimer* timer() const { return form.findChild<QTimer*>(QStringLiteral("Timer1")); }
-    QColor pixelAt(const QRect& r) const { return form.playfield()->grab().toImage().pixelColor(r.center()); }
-    Playfield& field() { return form.game().mutableField(); }
-
-    // Shortcuts and immediate repaints need a shown, exposed and active window.
-    void showActive()
-    {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-};
-
-TEST_F(Form1Test, OpensIdleWithZeroFiguresAndItsShortcuts)
-{
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quarrix Solo. - 17/2/2004"));
-    EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
-    for (const char* name :
-         {"lblHScore", "lblHCombo", "lblHChain", "lblBCombo", "lblBChain", "lblCCombo", "lblCChain", "lblCScore"}) {
-        EXPECT_EQ(label(name), QStringLiteral("0")) << name;
-    }
-    EXPECT_FALSE(timer()->isActive());
-    const std::pair<const char*, QKeySequence> keys[] = {
-        {"M_F_NewGame", Qt::Key_F1}, {"M_R_S", Qt::Key_F2}, {"H_R_Co", Qt::Key_F3}, {"H_R_Ch", Qt::Key_F4},
-        {"M_S_S", Qt::Key_F5},       {"M_F_Exit", {}},      {"M_H_hmm", {}}};
-    for (const auto& [name, key] : keys) {
-        ASSERT_NE(action(name), nullptr) << name;
-        EXPECT_EQ(action(name)->shortcut(), key) << name;
-    }
-    EXPECT_TRUE(action("M_S_0")->isChecked());
-}
-
-TEST_F(Form1Test, F1DealsAPairDrawnInItsColoursArrowsMoveItOtherKeysDoNotAndF1StartsAfresh)
-{
-    showActive();
-    QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_TRUE(timer()->isActive());
-    const Playfield& f = form.game().field();
-    const auto expectDrawn = [&](const QRect& rect, ColorValue colour) {
-        const Rgb rgb = toRgb(colour);
-        EXPECT_EQ(pixelAt(rect), QColor(rgb.red, rgb.green, rgb.blue));
-    };
-    expectDrawn(form.playfield()->cellRect(3, 13), f.board.cell(3, 13).GemColor);
-    expectDrawn(form.playfield()->cellRect(3, 14), f.board.cell(3, 14).GemColor);
-    expectDrawn(form.playfield()->previewRect(0), f.next.lower.color);
-    EXPECT_EQ(pixelAt(form.playfield()->cellRect(0, 0)), form.playfield()->palette().window().color());
-
-    QTest::keyClick(&form, Qt::Key_Left);
-    QTest::keyClick(&form, Qt::Key_Up);  // gem 0 turns to the right of gem 1
-    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
-        QTest::keyClick(&form, key);
-    }
-    QTest::keyClick(&form, Qt::Key_Down);
-    QTest::keyEvent(QTest::Press, &form, Qt::Key_Down, Qt::NoModifier, -1);  // auto-repeat acts once per event
-    EXPECT_EQ(f.pair.GemCol, (std::array<int, 2>{3, 2}));
-    EXPECT_EQ(f.pair.GemRow, (std::array<std::int16_t, 2>{12, 12}));
-
-    field().figures = Figures{90, 2, 3, 2, 3};
-    QTest::keyClick(&form, Qt::Key_Right);
-    ASSERT_EQ(label("lblCScore"), QStringLiteral("90"));
-    QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_EQ(f.pair.GemRow, (std::array<std::int16_t, 2>{13, 14}));
-    EXPECT_EQ(test::countFilled(f.board), 2);
-    EXPECT_EQ(label("lblCScore") + label("lblBChain"), QStringLiteral("00"));
-}
-
-TEST_F(Form1Test, MenuCommandsReachTheCompanionWindows)
-{
-    for (const char* name : {"M_R_S", "H_R_Co", "H_R_Ch", "M_S_S", "M_H_hmm"}) {
-        action(name)->trigger();
-    }
-    EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
-    EXPECT_FALSE(timer()->isActive());
-}
-
-TEST_F(Form1Test, ResolutionRepaintsBetweenPausesAndFiguresShowDuringIt)
+TEST_F(Form1Test, EachRemovalStepReachesTheScreenBeforeTheNextWithItsFigures)
 {
     showActive();
     action("M_F_NewGame")->trigger();
     // A resting pair in column 5 lands; the green destroyer at (0,0) takes two greens with it.
-    Board& board = field().board;
-    board.reset();
-    test::paint(board, {"g....y", "Gg...r"});
-    field().pair.GemCol = {5, 5};
-    field().pair.GemRow = {0, 1};
-
+    field().board.reset();
+    test::paint(field().board, {"g....y", "Gg...r"});
+    field().pair = FallingPair{{5, 5}, {0, 1}, true};
     PaintCounter counter;
     form.playfield()->installEventFilter(&counter);
-    std::vector<int> paintsAtDestroy;
-    QStringList scoreAtDestroy;
-    companions.onDestroy = [&] {
-        paintsAtDestroy.push_back(counter.paints);
-        scoreAtDestroy << label("lblCScore");
-    };
+    QStringList seen;  // paints so far and the score shown, at each destruction sound
+    companions.onDestroy = [&] { seen << QString::number(counter.paints) + " " + label("lblCScore"); };
     QTest::keyClick(&form, Qt::Key_Down);
-
-    ASSERT_EQ(paintsAtDestroy.size(), 3U);
-    EXPECT_LT(paintsAtDestroy[0], paintsAtDestroy[1]);
-    EXPECT_LT(paintsAtDestroy[1], paintsAtDestroy[2]);
-    EXPECT_EQ(scoreAtDestroy[1], QStringLiteral("20"));  // shown with the first repaint of the removal
+    EXPECT_EQ(seen, (QStringList{"0 0", "1 20", "2 20"}));
     EXPECT_EQ(label("lblCChain"), QStringLiteral("2"));
 }
 
 TEST_F(Form1Test, SpeedChecksMoveOnlyBetweenGamesAndGameOverRanksWithTheSpeed)
 {
     action("M_S_150")->trigger();
-    EXPECT_TRUE(action("M_S_150")->isChecked());
-    EXPECT_FALSE(action("M_S_0")->isChecked());
     action("M_F_NewGame")->trigger();
-    action("M_S_50")->trigger();
+    action("M_S_50")->trigger();  // refused during play
     EXPECT_FALSE(action("M_S_50")->isChecked());
     action("M_S_150")->trigger();  // the checked item clicked during play stays checked
     EXPECT_TRUE(action("M_S_150")->isChecked());
-    EXPECT_EQ(timer()->interval(), 500);
-
     for (int r = 0; r < 13; ++r) {
         field().board.place(3, r, gemForDraw(r % 2 == 0 ? 0 : 3));  // no burst, whatever the pair
     }
@@ -162,18 +125,45 @@ TEST_F(Form1Test, SpeedChecksMoveOnlyBetweenGamesAndGameOverRanksWithTheSpeed)
     EXPECT_EQ(dialogs.messages, (QStringList{"Game Over"}));
     ASSERT_EQ(companions.finished.size(), 1U);
     EXPECT_EQ(companions.finished[0].intervalMs, 500);
-    EXPECT_FALSE(timer()->isActive());
-    QTest::keyClick(&form, Qt::Key_Down);  // does nothing now
-    EXPECT_EQ(companions.finished.size(), 1U);
+    EXPECT_FALSE(timer->isActive());
     action("M_S_75")->trigger();
-    EXPECT_TRUE(action("M_S_75")->isChecked());
+    EXPECT_TRUE(action("M_S_75")->isChecked() && !action("M_S_150")->isChecked());
+    EXPECT_EQ(timer->interval(), 1750);
+}
 
-    // F1 after game over starts afresh at the speed chosen meanwhile.
-    showActive();
-    QTest::keyClick(&form, Qt::Key_F1);
-    EXPECT_TRUE(timer()->isActive());
-    EXPECT_EQ(timer()->interval(), 1750);
-    EXPECT_EQ(test::countFilled(form.game().field().board), 2);
+int topLevel(const char* name)
+{
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        n += w->objectName() == QLatin1String(name) ? 1 : 0;
+    }
+    return n;
+}
+
+// A companion window the player closed comes back, freshly loaded, the next time it is needed.
+TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
+{
+    test::TempWorkingDir dir;
+    test::FakeDialogs dialogs;
+    test::RecordsFakes panel;
+    sound::OpenAlAudio audio;
+    {
+        ui::WindowSet windows(dialogs, audio);
+        windows.loadAtStartup(panel);
+        EXPECT_EQ(dialogs.messages.size(), 1);  // no HighScores yet
+        EXPECT_FALSE(windows.records().isVisible() || windows.soundOptions().isVisible());
+        windows.records().close();
+        EXPECT_EQ(topLevel("Form2"), 0);
+        windows.showRecords(1);
+        EXPECT_EQ(windows.records().findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
+        EXPECT_EQ(dialogs.messages.size(), 2);  // reloaded, still no file
+        windows.soundOptions().close();
+        EXPECT_EQ(topLevel("Form3"), 0);
+        windows.sound().playCollision(2);  // the game reads the window's file name: it comes back
+        EXPECT_EQ(topLevel("Form3"), 1);
+    }
+    EXPECT_EQ(topLevel("Form2") + topLevel("Form3"), 0);
 }
 
 }  // namespace
