@@ -126,4 +126,14 @@ std::string FileStore::replace(const std::string& path, std::string_view bytes)
     return {};
 }
 
+FileStore::Stamp FileStore::stamp(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return {};
+    }
+    return Stamp{info.st_dev, info.st_ino, static_cast<unsigned long long>(info.st_size), info.st_mtim.tv_sec,
+                 info.st_mtim.tv_nsec};
+}
+
 }  // namespace quarrix::records

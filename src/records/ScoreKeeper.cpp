@@ -1,13 +1,15 @@
 #include "ScoreKeeper.h"
 
-#include "FileStore.h"
+#include "FileLock.h"
 #include "HighScoresReader.h"
 #include "HighScoresWriter.h"
+#include "NumericText.h"
 #include "TableRanker.h"
 
 #include <unistd.h>
 #include <climits>
 #include <utility>
+#include <vector>
 
 namespace quarrix::records {
 
@@ -17,6 +19,7 @@ ScoreKeeper::ScoreKeeper(Services services, std::string path)
 
 bool ScoreKeeper::load()
 {
+    seen_ = FileStore::stamp(path_);
     std::string bytes;
     const bool loaded = FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read &&
                         HighScoresReader::read(bytes, tables_) == ReadOutcome::Loaded;
@@ -32,6 +35,7 @@ bool ScoreKeeper::save()
 {
     const std::string failure = FileStore::replace(path_, HighScoresWriter::write(tables_));
     if (failure.empty()) {
+        seen_ = FileStore::stamp(path_);
         return true;
     }
     messages_.showMessage(saveFailureMessage(failure));
@@ -40,11 +44,50 @@ bool ScoreKeeper::save()
 
 void ScoreKeeper::processScore(const FinishedGame& game)
 {
+    catchUp();  // the prompts offer the places the file holds now
+    std::vector<std::pair<int, ScoreRow>> entered;
     for (int t = 0; t < TableCount; ++t) {
-        TableRanker::rank(tables_[static_cast<std::size_t>(t)], t, game, prompt_);
+        HighScoreTable& table = tables_[static_cast<std::size_t>(t)];
+        if (const auto index = TableRanker::rank(table, t, game, prompt_)) {
+            entered.emplace_back(t, table.row(*index));
+        }
     }
-    save();
+    {
+        // Another copy may have saved while the names were typed: its tables, with this game's
+        // rows placed in them again, are saved. Without the lock within the wait, save all the same.
+        const FileLock lock(path_ + ".lock", std::chrono::milliseconds(1500));
+        if (catchUp()) {
+            for (const auto& [t, row] : entered) {
+                HighScoreTable& table = tables_[static_cast<std::size_t>(t)];
+                const std::size_t index = TableRanker::insertionIndex(table, t, NumericText::value(keyText(row, t)));
+                if (index < HighScoreTable::Capacity) {
+                    table.insert(index, row);
+                }
+            }
+        }
+        save();
+    }
     refreshPanel();
+}
+
+// Takes in the tables another copy of the game saved since this one last read or wrote the file.
+// A file that does not read whole is not taken: the tables stay as they were, so no record made
+// here is lost. Returns whether the tables were replaced.
+bool ScoreKeeper::catchUp()
+{
+    const FileStore::Stamp now = FileStore::stamp(path_);
+    if (now == seen_) {
+        return false;
+    }
+    std::string bytes;
+    HighScoreTables fresh;
+    if (FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) != FileStore::ReadStatus::Read ||
+        HighScoresReader::read(bytes, fresh) != ReadOutcome::Loaded) {
+        return false;
+    }
+    tables_ = fresh;
+    seen_ = now;
+    return true;
 }
 
 void ScoreKeeper::refreshPanel()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStore.h"
 #include "HighScoreTables.h"
 #include "HighestPanel.h"
 #include "MessageSink.h"
@@ -38,10 +39,13 @@ public:
     // stay as they are. Returns whether it saved.
     bool save();
     // Ranks the game in the scores, combos and chains tables in turn (one name prompt per table
-    // it enters), then saves and refreshes the panel, also when it entered none.
+    // it enters), then saves and refreshes the panel, also when it entered none. Another copy of
+    // the game may share the folder: what it saved meanwhile is read in first, and the save runs
+    // under a lock beside the file, so neither copy erases the other's rows.
     void processScore(const FinishedGame& game);
 
 private:
+    bool catchUp();
     void refreshPanel();
     std::string saveFailureMessage(const std::string& reason) const;
 
@@ -50,6 +54,7 @@ private:
     HighestPanel& panel_;
     std::string path_;
     HighScoreTables tables_;
+    FileStore::Stamp seen_;  // the file as this program last read or wrote it
 };
 
 }  // namespace quarrix::records
