@@ -2,6 +2,7 @@
 #include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
+#include "ui/WindowLook.h"
 #include "ui/WindowSet.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
+    // Menus and message boxes too, not only the windows that set it for their own controls.
+    QApplication::setFont(quarrix::ui::windowFont());
     // The hidden companion windows must not keep the program alive; the main window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config python3
-  qt6-base-dev
+  qt6-base-dev fonts-freefont-ttf
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy

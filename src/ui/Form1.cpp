@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "PlayfieldWidget.h"
+#include "WindowLook.h"
 #include "game/KeyCode.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -20,11 +22,12 @@ QFont sized(const QFont& base, qreal points)
     return font;
 }
 
-// A label keeps its place and size, but grows when the stand-in font needs more room than
-// the original one did, so no caption is clipped.
-void placeLabel(QLabel* label, const QRect& rect)
+constexpr int RowHeight = 360;  // twips, of a caption label and of its value
+
+// A value label is as wide as its figure and as high as its caption, so the two share a baseline.
+void fitValue(QLabel* value)
 {
-    label->setGeometry(rect.united(QRect(rect.topLeft(), label->sizeHint())));
+    value->resize(value->sizeHint().width(), value->height());
 }
 
 int keyCodeFor(int qtKey)
@@ -50,6 +53,7 @@ Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& rando
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));
     setFocusPolicy(Qt::StrongFocus);
+    setFont(windowFont());
 
     playfield_ = new PlayfieldWidget(game_.field(), scale_, this);
     playfield_->setFixedSize(scale_.px(7725), scale_.px(8655));
@@ -95,11 +99,13 @@ void Form1::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("M_S"));
+    auto* speeds = new QActionGroup(this);  // exclusive: one check mark, beside the chosen speed
     for (std::size_t i = 0; i < SpeedSetting::Items.size(); ++i) {
         const SpeedItem& item = SpeedSetting::Items[i];
         QAction* action = addItem(options, std::string(item.name).c_str(),
                                   QString::fromLatin1(item.caption.data(), static_cast<int>(item.caption.size())));
         action->setCheckable(true);
+        speeds->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { chooseSpeed(static_cast<int>(i)); });
         speedItems_[i] = action;
     }
@@ -126,6 +132,7 @@ QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& capt
     auto* frame = new QGroupBox(caption, area);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFont(sized(font(), 18));
+    frame->setStyle(classicFrameStyle());
     frame->setGeometry(scale_.rect(3960, top, 3255, 1575));
     return frame;
 }
@@ -137,12 +144,12 @@ QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString&
     auto* captionLabel = new QLabel(caption, frame);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setFont(labelFont);
-    placeLabel(captionLabel, scale_.rect(360, top, 1005, 360));
+    captionLabel->setGeometry(scale_.rect(360, top, 1005, RowHeight));
     auto* value = new QLabel(QStringLiteral("0"), frame);
     value->setObjectName(QString::fromLatin1(valueName));
     value->setFont(labelFont);
-    value->move(scale_.px(1440), scale_.px(top));
-    value->adjustSize();
+    value->setGeometry(scale_.rect(1440, top, 0, RowHeight));
+    fitValue(value);
     return value;
 }
 
@@ -151,7 +158,7 @@ void Form1::buildPanels(QWidget* area)
     auto* next = new QLabel(QStringLiteral("Next"), area);
     next->setObjectName(QStringLiteral("Label1"));
     next->setFont(sized(font(), 18));
-    placeLabel(next, scale_.rect(3600, 480, 735, 435));
+    next->setGeometry(scale_.rect(3600, 480, 735, 435));
 
     QGroupBox* high = makeFrame(area, "frmHigh", QStringLiteral("Highest"), 2280);
     lblHScore_ = makeRow(high, "Label2", QStringLiteral("Score:"), "lblHScore", 480);
@@ -185,7 +192,7 @@ void Form1::setFigure(QLabel* label, const QString& text)
 {
     if (label->text() != text) {
         label->setText(text);
-        label->adjustSize();
+        fitValue(label);
     }
 }
 

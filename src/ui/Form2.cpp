@@ -1,10 +1,13 @@
 #include "Form2.h"
 
 #include "TwipScale.h"
+#include "WindowLook.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 
 namespace quarrix::ui {
@@ -64,11 +67,31 @@ QString display(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void fillList(QListWidget* list, const QStringList& items)
+void fillList(QListWidget* list, const QStringList& items, const QStringList& rows)
 {
     list->clear();
     list->addItems(items);
+    for (int i = 0; i < list->count(); ++i) {
+        list->item(i)->setToolTip(rows[i]);
+    }
 }
+
+// Draws a name that is too wide for its column with the speed suffix kept whole.
+class NameDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QStyle* style = option->widget != nullptr ? option->widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1;
+        if (option->rect.width() > 0) {
+            option->text = elideName(option->fontMetrics, option->text, option->rect.width() - 2 * margin);
+        }
+    }
+};
 }  // namespace
 
 Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
@@ -77,6 +100,7 @@ Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Records"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(windowFont());
     setFixedSize(twips(ClientArea.width), twips(ClientArea.height));
 
     records_ = new QTabWidget(this);
@@ -151,8 +175,6 @@ void Form2::buildTab(int tab)
     header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
     QFont headerFont = header->font();
     headerFont.setPointSize(HeaderPoints);
-    // The header is one line of fixed blank runs; a narrow face keeps it inside its label.
-    headerFont.setStretch(QFont::SemiCondensed);
     header->setFont(headerFont);
 
     TabLists& lists = lists_[t];
@@ -160,6 +182,7 @@ void Form2::buildTab(int tab)
     const QString element = QStringLiteral("_%1").arg(tab);
     lists.listPos = addList(page, "listPos" + element);
     lists.listName = addList(page, "listName" + element);
+    lists.listName->setItemDelegate(new NameDelegate(lists.listName));
     lists.listScore = addList(page, "listScore" + element);
     lists.listCombo = addList(page, "listCombo" + element);
     lists.listChain = addList(page, "listChain" + element);
@@ -204,17 +227,19 @@ void Form2::placeTab(int tab)
 void Form2::showTables()
 {
     for (std::size_t t = 0; t < lists_.size(); ++t) {
-        QStringList names, scores, combos, chains;
+        QStringList names, scores, combos, chains, rows;
         for (const records::ScoreRow& row : keeper_.tables()[t].rows()) {
             names << display(row.name);
             scores << display(row.score);
             combos << display(row.combo);
             chains << display(row.chain);
+            rows << QStringLiteral("%1   %2   %3   %4").arg(names.back(), scores.back(), combos.back(), chains.back());
         }
-        fillList(lists_[t].listName, names);
-        fillList(lists_[t].listScore, scores);
-        fillList(lists_[t].listCombo, combos);
-        fillList(lists_[t].listChain, chains);
+        // A name cut short in its column shows whole, with its figures, in every cell's tooltip.
+        fillList(lists_[t].listName, names, rows);
+        fillList(lists_[t].listScore, scores, rows);
+        fillList(lists_[t].listCombo, combos, rows);
+        fillList(lists_[t].listChain, chains, rows);
     }
 }
 

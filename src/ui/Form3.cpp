@@ -1,6 +1,6 @@
 #include "Form3.h"
 
-#include <algorithm>
+#include "WindowLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,6 +25,7 @@ Form3::Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Sound Option"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(windowFont());
     scale_ = TwipScale(logicalDpiX());
     buildControls();
     setFixedSize(scale_.px(ClientWidth), scale_.px(ClientHeight));
@@ -105,8 +106,6 @@ void Form3::buildControls()
     checkBGM_ = new QCheckBox(QStringLiteral("Disable BGM (click Play to apply)"), this);
     checkBGM_->setObjectName(QStringLiteral("checkBGM"));
     place(checkBGM_, 120, 2640, 2775, 495);
-    // Nothing stands to its right: let the caption take the room the stand-in font needs.
-    checkBGM_->resize(std::max(checkBGM_->width(), checkBGM_->sizeHint().width()), checkBGM_->height());
 }
 
 void Form3::place(QWidget* w, int left, int top, int width, int height) const
@@ -122,14 +121,6 @@ QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top
     font.setPointSize(LabelPointSize);
     label->setFont(font);
     place(label, left, top, width, 300);
-    // The stand-in font is wider than the one the layout was drawn for: grow into the gap before
-    // the text boxes, and narrow the face if even that is not enough, so no caption is clipped.
-    const int room = scale_.px(TextLeft) - label->x() - 4;
-    if (label->sizeHint().width() > room) {
-        font.setStretch(QFont::SemiCondensed);
-        label->setFont(font);
-    }
-    label->resize(std::max(label->width(), std::min(room, label->sizeHint().width())), label->height());
     return label;
 }
 

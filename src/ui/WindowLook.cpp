@@ -1,0 +1,45 @@
+#include "WindowLook.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace quarrix::ui {
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("FreeSans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);  // the layouts' default size
+    return font;
+}
+
+QStyle* classicFrameStyle()
+{
+    // One style for every frame, kept until the application ends.
+    static QPointer<QStyle> style;
+    if (style == nullptr) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+QString elideName(const QFontMetrics& metrics, const QString& name, int width)
+{
+    if (metrics.horizontalAdvance(name) <= width) {
+        return name;
+    }
+    const qsizetype at = name.lastIndexOf(QLatin1String(" (spd="));
+    if (at <= 0 || !name.endsWith(QLatin1Char(')'))) {
+        return metrics.elidedText(name, Qt::ElideRight, width);
+    }
+    const QString suffix = name.mid(at);
+    return metrics.elidedText(name.left(at), Qt::ElideRight, width - metrics.horizontalAdvance(suffix)) + suffix;
+}
+
+}  // namespace quarrix::ui
