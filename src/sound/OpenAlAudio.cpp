@@ -298,7 +298,7 @@ void OpenAlAudio::detach(Link& link)
             if (rec.voice >= 0) {
                 dropVoice(rec);
             }
-            rec.sound.reset();
+            rec.sound = nullptr;  // its buffers go with the device
         }
     }
 }

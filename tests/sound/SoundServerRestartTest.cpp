@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,7 @@ struct Child {
         const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid = ::fork();
         if (pid == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // no server outlives a crashed test
             ::dup2(fd, 1);
             ::dup2(::open("/dev/null", O_WRONLY), 2);
             ::execvp(argv[0], const_cast<char* const*>(argv.data()));
