@@ -9,6 +9,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
+  pulseaudio pulseaudio-utils
 )
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in

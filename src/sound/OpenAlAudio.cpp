@@ -9,6 +9,9 @@ namespace quarrix::sound {
 namespace {
 constexpr std::int32_t MinFrequency = 100;
 constexpr std::int32_t MaxFrequency = 200000;
+// A device that cannot be opened is tried again at most this often: a failed open costs a few
+// milliseconds, too much to spend on every sound while a sound server is down.
+constexpr std::chrono::seconds OpenInterval{1};
 
 std::vector<std::string> splitDeviceList(const ALCchar* list)
 {
@@ -35,11 +38,11 @@ OpenAlAudio::~OpenAlAudio()
 {
     for (Record& rec : records_) {
         if (rec.live && rec.voice >= 0) {
-            rec.device->releaseVoice(rec.voice);
+            rec.out().releaseVoice(rec.voice);
         }
         rec.sound.reset();
     }
-    devices_.clear();
+    links_.clear();
 }
 
 std::vector<std::string> OpenAlAudio::deviceDescriptions()
@@ -47,29 +50,35 @@ std::vector<std::string> OpenAlAudio::deviceDescriptions()
     const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") != ALC_FALSE;
     names_ = splitDeviceList(alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
     enumerated_ = true;
-    // A device that failed before may have come back since.
-    std::erase_if(devices_, [](const auto& item) { return item.second == nullptr; });
+    // A device that failed before may have come back since: the next sound tries it at once.
+    for (auto& [name, link] : links_) {
+        if (link.device == nullptr) {
+            link.nextOpen = {};
+        }
+    }
     return names_;
 }
 
 BufferHandle OpenAlAudio::createBuffer(const std::string& file, int device)
 {
-    OutputDevice* out = openDevice(device);
-    if (out == nullptr || !out->connected()) {
+    Link* link = linkFor(device);
+    OutputDevice* out = link == nullptr ? nullptr : working(*link);
+    if (out == nullptr) {
         return NoBuffer;
     }
-    const auto decoded = samples_.load(file);
+    auto decoded = samples_.load(file);
     if (!decoded) {
         return NoBuffer;
     }
-    auto sound = out->upload(file, decoded);
+    auto sound = out->upload(decoded);
     if (!sound) {
         return NoBuffer;
     }
     const BufferHandle handle = newRecord();
     Record& rec = *find(handle);
-    rec.device = out;
+    rec.link = link;
     rec.frequency = sound->rate;
+    rec.decoded = std::move(decoded);
     rec.sound = std::move(sound);
     return handle;
 }
@@ -87,7 +96,7 @@ std::optional<std::uint32_t> OpenAlAudio::status(BufferHandle buffer)
         return 0u;
     }
     ALint state = AL_STOPPED;
-    alGetSourcei(rec->device->voice(rec->voice).sources[0], AL_SOURCE_STATE, &state);
+    alGetSourcei(rec->out().voice(rec->voice).sources[0], AL_SOURCE_STATE, &state);
     if (state == AL_PLAYING) {
         return rec->looping ? StatusPlaying | StatusLooping : StatusPlaying;
     }
@@ -99,19 +108,23 @@ std::optional<std::uint32_t> OpenAlAudio::status(BufferHandle buffer)
 
 bool OpenAlAudio::play(BufferHandle buffer, bool looping)
 {
-    Record* rec = usable(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr) {
         return false;
     }
-    if (rec->voice >= 0 && !rec->device->sounding(rec->voice)) {
+    rec->looping = looping;  // kept while the device is away, so the music comes back with it
+    rec = usable(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
+    if (rec->voice >= 0 && !rec->out().sounding(rec->voice)) {
         dropVoice(*rec);  // a finished one-shot starts again from the beginning
     }
     if (rec->voice < 0 && !giveVoice(*rec, buffer)) {
         return false;
     }
     rec = find(buffer);  // giving a voice may have touched other records
-    Voice& v = rec->device->voice(rec->voice);
-    rec->looping = looping;
+    Voice& v = rec->out().voice(rec->voice);
     v.looping = looping;
     v.started = ++playCount_;
     for (const ALuint s : v.sources) {
@@ -123,12 +136,17 @@ bool OpenAlAudio::play(BufferHandle buffer, bool looping)
 
 bool OpenAlAudio::stop(BufferHandle buffer)
 {
-    Record* rec = usable(buffer);
+    Record* rec = find(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
+    rec->looping = false;
+    rec = usable(buffer);
     if (rec == nullptr) {
         return false;
     }
     if (rec->voice >= 0) {
-        Voice& v = rec->device->voice(rec->voice);
+        Voice& v = rec->out().voice(rec->voice);
         ALint state = AL_STOPPED;
         alGetSourcei(v.sources[0], AL_SOURCE_STATE, &state);
         if (state == AL_PLAYING) {
@@ -140,11 +158,15 @@ bool OpenAlAudio::stop(BufferHandle buffer)
 
 bool OpenAlAudio::setPan(BufferHandle buffer, std::int32_t pan)
 {
-    Record* rec = usable(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr || pan < PanLeft || pan > PanRight) {
         return false;
     }
     rec->pan = pan;
+    rec = usable(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
     if (rec->voice >= 0) {
         applyGains(*rec);
     }
@@ -162,11 +184,15 @@ std::optional<std::int32_t> OpenAlAudio::frequency(BufferHandle buffer)
 
 bool OpenAlAudio::setFrequency(BufferHandle buffer, std::int32_t hz)
 {
-    Record* rec = usable(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr || (hz != 0 && (hz < MinFrequency || hz > MaxFrequency))) {
         return false;
     }
-    rec->frequency = hz == 0 ? rec->sound->rate : hz;  // 0 restores the file's own rate
+    rec->frequency = hz == 0 ? rec->decoded->rate : hz;  // 0 restores the file's own rate
+    rec = usable(buffer);
+    if (rec == nullptr) {
+        return false;
+    }
     if (rec->voice >= 0) {
         applyPitch(*rec);
     }
@@ -184,7 +210,8 @@ void OpenAlAudio::release(BufferHandle buffer)
     }
     markTerminated(*rec, false);
     rec->sound.reset();
-    rec->device = nullptr;
+    rec->decoded.reset();
+    rec->link = nullptr;
     rec->live = false;
     ++rec->generation;
     freeRecords_.push_back(indexOf(buffer));
@@ -215,14 +242,14 @@ OpenAlAudio::Record* OpenAlAudio::find(BufferHandle buffer)
 OpenAlAudio::Record* OpenAlAudio::usable(BufferHandle buffer)
 {
     Record* rec = find(buffer);
-    if (rec == nullptr || !rec->device->connected()) {
+    if (rec == nullptr || working(*rec->link) == nullptr) {
         return nullptr;
     }
-    rec->device->makeCurrent();
+    rec->out().makeCurrent();
     return rec;
 }
 
-OutputDevice* OpenAlAudio::openDevice(int index)
+OpenAlAudio::Link* OpenAlAudio::linkFor(int index)
 {
     if (!enumerated_) {
         deviceDescriptions();
@@ -231,11 +258,59 @@ OutputDevice* OpenAlAudio::openDevice(int index)
         return nullptr;
     }
     const std::string& name = names_[static_cast<std::size_t>(index)];
-    const auto found = devices_.find(name);
-    if (found != devices_.end()) {
-        return found->second.get();
+    Link& link = links_[name];
+    link.name = name;
+    return &link;
+}
+
+OutputDevice* OpenAlAudio::working(Link& link)
+{
+    if (link.device != nullptr && platform_.connected(*link.device)) {
+        return link.device.get();
     }
-    return (devices_[name] = OutputDevice::open(name)).get();
+    return reopen(link);
+}
+
+OutputDevice* OpenAlAudio::reopen(Link& link)
+{
+    if (link.device != nullptr) {
+        detach(link);
+        link.device.reset();
+    }
+    const auto now = platform_.now();
+    if (now < link.nextOpen) {
+        return nullptr;
+    }
+    link.nextOpen = now + OpenInterval;
+    link.device = platform_.open(link.name);
+    if (link.device == nullptr) {
+        return nullptr;
+    }
+    resumeMusic(link);
+    return link.device.get();
+}
+
+// The lost device is about to be closed: nothing of it may outlive it.
+void OpenAlAudio::detach(Link& link)
+{
+    for (Record& rec : records_) {
+        if (rec.live && rec.link == &link) {
+            if (rec.voice >= 0) {
+                dropVoice(rec);
+            }
+            rec.sound = nullptr;  // its buffers go with the device
+        }
+    }
+}
+
+void OpenAlAudio::resumeMusic(Link& link)
+{
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        const Record& rec = records_[i];
+        if (rec.live && rec.link == &link && rec.looping && !rec.terminated) {
+            play(handleOf(i), true);
+        }
+    }
 }
 
 BufferHandle OpenAlAudio::newRecord()
@@ -253,12 +328,23 @@ BufferHandle OpenAlAudio::newRecord()
     rec = Record{};
     rec.generation = generation;
     rec.live = true;
-    return (static_cast<BufferHandle>(generation) << 32) | (index + 1);
+    return handleOf(index);
+}
+
+BufferHandle OpenAlAudio::handleOf(std::size_t index) const
+{
+    return (static_cast<BufferHandle>(records_[index].generation) << 32) | (index + 1);
 }
 
 bool OpenAlAudio::giveVoice(Record& rec, BufferHandle handle)
 {
-    OutputDevice& out = *rec.device;
+    OutputDevice& out = rec.out();
+    if (rec.sound == nullptr) {
+        rec.sound = out.upload(rec.decoded);  // the device was opened again since
+    }
+    if (rec.sound == nullptr) {
+        return false;
+    }
     int index = out.acquireVoice();
     if (index < 0) {
         reapFinished(out);
@@ -286,7 +372,7 @@ bool OpenAlAudio::giveVoice(Record& rec, BufferHandle handle)
 
 void OpenAlAudio::dropVoice(Record& rec)
 {
-    rec.device->releaseVoice(rec.voice);
+    rec.out().releaseVoice(rec.voice);
     rec.voice = -1;
 }
 
@@ -339,7 +425,7 @@ void OpenAlAudio::markTerminated(Record& rec, bool on)
 void OpenAlAudio::applyGains(const Record& rec) const
 {
     const ChannelGains g = panGains(rec.pan);
-    const Voice& v = rec.device->voice(rec.voice);
+    const Voice& v = rec.out().voice(rec.voice);
     alSourcef(v.sources[0], AL_GAIN, g.left);
     alSourcef(v.sources[1], AL_GAIN, g.right);
 }
@@ -347,7 +433,7 @@ void OpenAlAudio::applyGains(const Record& rec) const
 void OpenAlAudio::applyPitch(const Record& rec) const
 {
     const float pitch = static_cast<float>(rec.frequency) / static_cast<float>(rec.sound->rate);
-    const Voice& v = rec.device->voice(rec.voice);
+    const Voice& v = rec.out().voice(rec.voice);
     for (const ALuint s : v.sources) {
         alSourcef(s, AL_PITCH, pitch);
     }

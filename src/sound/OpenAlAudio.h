@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AlcPlatform.h"
 #include "AudioDevice.h"
+#include "DevicePlatform.h"
 #include "OutputDevice.h"
 #include "SampleCache.h"
 
@@ -14,10 +16,15 @@ namespace quarrix::sound {
 // costs a file stamp check and a lookup. A buffer holds a voice only while it sounds: a
 // finished one-shot hands its voice back and is left as a small record. When every voice is
 // busy the oldest one-shot is cut and reports StatusTerminated.
-// With no device, a bad file or a device that has gone away, operations fail quietly.
+// With no device or a bad file, operations fail quietly.
+// A device that goes away (its sound server restarts, a headset is unplugged) is noticed by
+// the next operation on it: its sources, buffers and context are freed and it is opened again
+// by name, at most once a second while that fails. Music that was looping starts again on the
+// new device; every other sound is uploaded again from its decoded samples when next played.
 class OpenAlAudio final : public AudioDevice {
 public:
-    OpenAlAudio() = default;
+    OpenAlAudio() : OpenAlAudio(realPlatform_) {}
+    explicit OpenAlAudio(DevicePlatform& platform) : platform_(platform) {}
     ~OpenAlAudio() override;
     OpenAlAudio(const OpenAlAudio&) = delete;
     OpenAlAudio& operator=(const OpenAlAudio&) = delete;
@@ -37,23 +44,38 @@ public:
     std::size_t voicesInUse() const;
 
 private:
+    // One output device by name, whether it is open at the moment or not.
+    struct Link {
+        std::string name;
+        std::unique_ptr<OutputDevice> device;  // null while it cannot be opened
+        DevicePlatform::Clock::time_point nextOpen{};
+    };
+
     struct Record {
         std::uint32_t generation = 1;
         bool live = false;
         bool terminated = false;
-        bool looping = false;
-        OutputDevice* device = nullptr;
-        std::shared_ptr<const DeviceSound> sound;
+        bool looping = false;  // started looping and not stopped since
+        Link* link = nullptr;
+        std::shared_ptr<const DecodedSound> decoded;
+        std::shared_ptr<const DeviceSound> sound;  // null until played on the current device
         std::int32_t frequency = 0;
         std::int32_t pan = 0;
         int voice = -1;
+        OutputDevice& out() const { return *link->device; }
     };
 
     Record* find(BufferHandle buffer);
     // The record if its device still works, with that device's context current.
     Record* usable(BufferHandle buffer);
-    OutputDevice* openDevice(int index);
+    Link* linkFor(int index);
+    // The link's device if it works; a lost one is freed and opened again when the pace allows.
+    OutputDevice* working(Link& link);
+    OutputDevice* reopen(Link& link);
+    void detach(Link& link);
+    void resumeMusic(Link& link);
     BufferHandle newRecord();
+    BufferHandle handleOf(std::size_t index) const;
     bool giveVoice(Record& rec, BufferHandle handle);
     void dropVoice(Record& rec);
     void reapFinished(OutputDevice& device);
@@ -62,9 +84,11 @@ private:
     void applyGains(const Record& rec) const;
     void applyPitch(const Record& rec) const;
 
+    static inline AlcPlatform realPlatform_;
+    DevicePlatform& platform_;
     std::vector<std::string> names_;
     bool enumerated_ = false;
-    std::map<std::string, std::unique_ptr<OutputDevice>> devices_;  // null: failed to open
+    std::map<std::string, Link> links_;
     SampleCache samples_;
     std::vector<Record> records_;
     std::vector<std::uint32_t> freeRecords_;

@@ -78,15 +78,15 @@ void OutputDevice::makeCurrent() const
     }
 }
 
-std::shared_ptr<const DeviceSound> OutputDevice::upload(const std::string& file,
-                                                        const std::shared_ptr<const DecodedSound>& decoded)
+std::shared_ptr<const DeviceSound> OutputDevice::upload(const std::shared_ptr<const DecodedSound>& decoded)
 {
-    const auto found = uploads_.find(file);
-    if (found != uploads_.end() && found->second.version == decoded->version) {
-        return found->second.sound;
+    const auto found = uploads_.find(decoded->version);
+    if (found != uploads_.end()) {
+        return found->second;
     }
-    if (found == uploads_.end() && uploads_.size() >= MaxUploads) {
-        std::erase_if(uploads_, [](const auto& item) { return item.second.sound.use_count() <= 1; });
+    if (uploads_.size() >= MaxUploads) {
+        // A changed file leaves its old upload behind; it goes once nothing plays it.
+        std::erase_if(uploads_, [](const auto& item) { return item.second.use_count() <= 1; });
     }
     makeCurrent();
     alGetError();
@@ -104,7 +104,7 @@ std::shared_ptr<const DeviceSound> OutputDevice::upload(const std::string& file,
     if (alGetError() != AL_NO_ERROR) {
         return nullptr;
     }
-    uploads_[file] = Upload{decoded->version, sound};
+    uploads_[decoded->version] = sound;
     return sound;
 }
 

@@ -51,8 +51,8 @@ public:
     bool connected();
     void makeCurrent() const;
 
-    std::shared_ptr<const DeviceSound> upload(const std::string& file,
-                                              const std::shared_ptr<const DecodedSound>& decoded);
+    // The decoded sound on this device, uploaded the first time it is asked for.
+    std::shared_ptr<const DeviceSound> upload(const std::shared_ptr<const DecodedSound>& decoded);
 
     // A free voice, or -1 when the pool is exhausted.
     int acquireVoice();
@@ -66,18 +66,13 @@ private:
     OutputDevice(ALCdevice* device, ALCcontext* context);
     bool addVoice();
 
-    struct Upload {
-        std::uint64_t version = 0;
-        std::shared_ptr<const DeviceSound> sound;
-    };
-
     ALCdevice* device_;
     ALCcontext* context_;
     bool canDisconnect_;
     bool connected_ = true;
     std::vector<Voice> voices_;
     std::vector<int> free_;
-    std::unordered_map<std::string, Upload> uploads_;
+    std::unordered_map<std::uint64_t, std::shared_ptr<const DeviceSound>> uploads_;  // by decode version
 };
 
 }  // namespace quarrix::sound
