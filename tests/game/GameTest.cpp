@@ -50,22 +50,6 @@ TEST(PairSequence, FixedStartRepeatsStaysBelowOneAndMakesHalfTheLowerGemsDestroy
     EXPECT_NEAR(destroyers, 1000, 100);
 }
 
-TEST_F(GameTest, NewPairFallsThirteenRowsSilentlyThenLandsAndTheNextComes)
-{
-    random.values = {0.0F, 0.3F};
-    game.newGame();
-    log.events.clear();
-    for (int i = 0; i < 13; ++i) {
-        game.tick();
-    }
-    EXPECT_EQ(pairCells(), (Cells{3, 0, 3, 1}));
-    EXPECT_TRUE(log.events.empty());
-    game.tick();
-    EXPECT_EQ(log.events, (Events{"collide 3", "collide 3", "collide 3", "cleanup", "speed 1"}));
-    EXPECT_EQ(picture(board(), 2), (Events{"...y..", "...r.."}));
-    EXPECT_EQ(pairCells(), (Cells{3, 13, 3, 14}));
-}
-
 // A sound per stopped gem, gem 0 first, then the landing sound at the larger column; a pair
 // that cannot fall lands whole, one that half rests splits and its free gem falls on silently.
 TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
