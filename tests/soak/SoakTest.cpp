@@ -2,7 +2,6 @@
 // QUARRIX_SOAK_GAMES and QUARRIX_SOAK_SEED choose how many games and which ones.
 #include "records/HighScoresReader.h"
 #include "records/HighScoresWriter.h"
-#include "records/ScoreKeeper.h"
 #include "sound/OpenAlAudio.h"
 #include "tests/game/GameFixture.h"
 #include "tests/records/RecordsFakes.h"
@@ -172,14 +171,7 @@ TEST_F(Soak, WholeGamesKeepTheWellTheFiguresTheScreenAndTheRecordsTrue)
             ASSERT_NO_FATAL_FAILURE(step(moves(engine))) << "step " << s;
         }
         ASSERT_NO_FATAL_FAILURE(expectRecordsKept());
-        // Closed windows come back when next needed, freshly loaded.
-        windows.records().hide();
-        if (pick(2) == 0) {
-            windows.records().close();
-        }
-        if (pick(10) == 0) {
-            windows.soundOptions().close();
-        }
+        windows.records().close();  // comes back freshly loaded at the next game over
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -131,16 +132,6 @@ TEST_F(Form1Test, SpeedChecksMoveOnlyBetweenGamesAndGameOverRanksWithTheSpeed)
     EXPECT_EQ(timer->interval(), 1750);
 }
 
-int topLevel(const char* name)
-{
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        n += w->objectName() == QLatin1String(name) ? 1 : 0;
-    }
-    return n;
-}
-
 // A companion window the player closed comes back, freshly loaded, the next time it is needed.
 TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
 {
@@ -148,22 +139,19 @@ TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
     test::FakeDialogs dialogs;
     test::RecordsFakes panel;
     sound::OpenAlAudio audio;
-    {
-        ui::WindowSet windows(dialogs, audio);
-        windows.loadAtStartup(panel);
-        EXPECT_EQ(dialogs.messages.size(), 1);  // no HighScores yet
-        EXPECT_FALSE(windows.records().isVisible() || windows.soundOptions().isVisible());
-        windows.records().close();
-        EXPECT_EQ(topLevel("Form2"), 0);
-        windows.showRecords(1);
-        EXPECT_EQ(windows.records().findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
-        EXPECT_EQ(dialogs.messages.size(), 2);  // reloaded, still no file
-        windows.soundOptions().close();
-        EXPECT_EQ(topLevel("Form3"), 0);
-        windows.sound().playCollision(2);  // the game reads the window's file name: it comes back
-        EXPECT_EQ(topLevel("Form3"), 1);
-    }
-    EXPECT_EQ(topLevel("Form2") + topLevel("Form3"), 0);
+    ui::WindowSet windows(dialogs, audio);
+    windows.loadAtStartup(panel);
+    EXPECT_FALSE(windows.records().isVisible() || windows.soundOptions().isVisible());
+    const QPointer<QWidget> records = &windows.records(), options = &windows.soundOptions();
+    records->close();
+    options->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(records.isNull() && options.isNull());
+    windows.showRecords(1);
+    EXPECT_EQ(windows.records().findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
+    EXPECT_EQ(dialogs.messages.size(), 2);  // loaded again, still no file
+    windows.sound().playCollision(2);       // the game reads the window's file name: it comes back
+    EXPECT_EQ(std::ranges::count(QApplication::topLevelWidgets(), QStringLiteral("Form3"), &QObject::objectName), 1);
 }
 
 }  // namespace
