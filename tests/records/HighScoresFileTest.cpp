@@ -1,7 +1,6 @@
 #include "RecordsFakes.h"
 #include "records/HighScoresReader.h"
 #include "records/HighScoresWriter.h"
-#include "records/ItemScanner.h"
 #include "records/RankingTexts.h"
 #include "records/ScoreKeeper.h"
 
@@ -11,19 +10,13 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <csignal>
-#include <optional>
-#include <tuple>
 
 using namespace quarrix::records;
 using namespace quarrix::test;
-using quarrix::FinishedGame;
-
-namespace {
 
 // The three tables holding the given rows; a table given no rows keeps its placeholder row.
-HighScoreTables tablesOf(const std::vector<ScoreRow>& scores, const std::vector<ScoreRow>& combos = {},
-                         const std::vector<ScoreRow>& chains = {})
+static HighScoreTables tablesOf(const std::vector<ScoreRow>& scores, const std::vector<ScoreRow>& combos = {},
+                                const std::vector<ScoreRow>& chains = {})
 {
     HighScoreTables tables;
     for (const auto& [t, rows] : {std::pair{0, &scores}, {1, &combos}, {2, &chains}}) {
@@ -34,7 +27,6 @@ HighScoreTables tablesOf(const std::vector<ScoreRow>& scores, const std::vector<
     return tables;
 }
 
-// The keeper in a directory of its own.
 class ScoreKeeperTest : public ::testing::Test {
 protected:
     TempWorkingDir dir;
@@ -42,11 +34,8 @@ protected:
     ScoreKeeper keeper{{fakes, fakes, fakes}};
 };
 
-}  // namespace
-
 TEST(HighScoresWriter, QuotesEveryItemOnACrLfLineWithNextAfterEachTable)
 {
-    // Compared whole, so a byte-order mark or anything else before the first quote fails too.
     EXPECT_EQ(HighScoresWriter::write(tablesOf({{"Ann", "30", "2", "5"}}, {}, {{"a,b", "1", "9", "8"}})),
               "\"Ann\"\r\n\"30\"\r\n\"2\"\r\n\"5\"\r\n\"NEXT\"\r\n"
               "\"Nobody (100%)\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"NEXT\"\r\n"
@@ -55,35 +44,27 @@ TEST(HighScoresWriter, QuotesEveryItemOnACrLfLineWithNextAfterEachTable)
 
 TEST(HighScoresReader, ItemRulesAndDamage)
 {
-    const ScoreRow a{"a", "9", "8", "7"};
-    const std::string aRow = quotedLines({"a", "9", "8", "7"});
-    const std::string threeNext = quotedLines({"NEXT", "NEXT", "NEXT"});
-    const std::string longest(ItemScanner::MaxItemBytes, 'x');
-    std::string tenRows;
-    for (int k = 0; k < 10; ++k) {
-        tenRows += aRow;
-    }
+    constexpr ReadOutcome Ok = ReadOutcome::Loaded, Bad = ReadOutcome::Damaged;
+    const ScoreRow a{"7", "7", "7", "7"};
+    const std::string aRow = quotedLines({"7", "7", "7", "7"}), kib(4096, 'x');
+    const std::string next = quotedLines({"NEXT"}), threeNext = next + next + next;
     const std::tuple<const char*, std::string, ReadOutcome, HighScoreTables> cases[] = {
-        {"commas separate items", "\"Ann, the first\",\"50\",\"3\",\"4\"\r\n\"NEXT\",\"NEXT\"\r\n\"NEXT\"\r\n",
-         ReadOutcome::Loaded, tablesOf({{"Ann, the first", "50", "3", "4"}})},
-        {"unquoted items skip leading blanks", "   Bob  ,  70,5\n 6\r\nNEXT\rNEXT\r\n  NEXT", ReadOutcome::Loaded,
-         tablesOf({{"Bob  ", "70", "5", "6"}})},
+        {"comma-separated", "\"A,B\",\"5\",\"3\",\"4\",NEXT,NEXT,NEXT", Ok, tablesOf({{"A,B", "5", "3", "4"}})},
+        {"leading blanks go", "  B ,  7,5\n 6\r\nNEXT\rNEXT\r\n  NEXT", Ok, tablesOf({{"B ", "7", "5", "6"}})},
         {"only the exact item NEXT ends a table",
-         quotedLines({"next", "1", "2", "3", " NEXT", "4", "5", "6", "NEXT ", "7", "8", "9"}) + threeNext,
-         ReadOutcome::Loaded, tablesOf({{"next", "1", "2", "3"}, {" NEXT", "4", "5", "6"}, {"NEXT ", "7", "8", "9"}})},
-        {"empty sections keep the placeholder", quotedLines({"NEXT", "NEXT"}) + aRow + quotedLines({"NEXT"}),
-         ReadOutcome::Loaded, tablesOf({}, {}, {a})},
-        {"cut off after a name", aRow + quotedLines({"b"}), ReadOutcome::Damaged, tablesOf({a})},
-        {"cut off inside a quote", aRow + "\"b", ReadOutcome::Damaged, tablesOf({a})},
-        {"an item after the third NEXT", aRow + threeNext + quotedLines({"x"}), ReadOutcome::Damaged, tablesOf({a})},
-        {"rows past the tenth are dropped, not moved to the next table",
-         tenRows + quotedLines({"b", "1", "1", "1", "NEXT"}) + aRow + quotedLines({"NEXT", "NEXT"}),
-         ReadOutcome::Loaded, tablesOf(std::vector<ScoreRow>(10, a), {a})},
-        {"an item of 4 KiB", quotedLines({longest, "1", "2", "3"}) + threeNext, ReadOutcome::Loaded,
-         tablesOf({{longest, "1", "2", "3"}})},
-        {"a quoted item over 4 KiB", quotedLines({longest + "x", "1", "2", "3"}) + threeNext, ReadOutcome::Damaged, {}},
+         quotedLines({"next", "1", "2", "3", " NEXT", "4", "5", "6", "NEXT ", "7", "8", "9"}) + threeNext, Ok,
+         tablesOf({{"next", "1", "2", "3"}, {" NEXT", "4", "5", "6"}, {"NEXT ", "7", "8", "9"}})},
+        {"empty sections keep the placeholder", next + next + aRow + next, Ok, tablesOf({}, {}, {a})},
+        {"an empty file", "", Ok, {}},
+        {"cut off after a name", aRow + quotedLines({"b"}), Bad, tablesOf({a})},
+        {"cut off inside a quote", aRow + "\"b", Bad, tablesOf({a})},
+        {"an item after the third NEXT", aRow + threeNext + quotedLines({"x"}), Bad, tablesOf({a})},
+        {"rows past the tenth are dropped", quotedLines(std::vector<std::string>(44, "7")) + threeNext, Ok,
+         tablesOf(std::vector<ScoreRow>(10, a))},
+        {"an item of 4 KiB", quotedLines({kib, "1", "2", "3"}) + threeNext, Ok, tablesOf({{kib, "1", "2", "3"}})},
+        {"a quoted item over 4 KiB", quotedLines({kib + "x", "1", "2", "3"}) + threeNext, Bad, {}},
         // Rows of four empty items: well-formed, only too large for any real set of tables.
-        {"a file over 1 MiB", std::string(HighScoresReader::MaxFileBytes + 4, ','), ReadOutcome::Damaged, {}},
+        {"a file over 1 MiB", std::string((1 << 20) + 4, ','), Bad, {}},
     };
     for (const auto& [why, bytes, outcome, expected] : cases) {
         HighScoreTables tables;
@@ -95,84 +76,55 @@ TEST(HighScoresReader, ItemRulesAndDamage)
 TEST(HighScoresRoundTrip, TypedNamesAreMadeSafeAndReadBackUnchanged)
 {
     const std::tuple<std::string, int, std::string> cases[] = {
-        // typed, drop interval, stored
         {"say \"hi\", Zo\xEB", 1000, "say 'hi', Zo\xEB (spd=0)"},  // bytes above 127 are letters, not controls
         {"two\r\nlines\tand\x01\x7F", 1000, "two  lines and   (spd=0)"},
         {std::string(100, 'n'), 250, std::string(64, 'n') + " (spd=+75%)"},  // the cap leaves the speed mark
         {"NEXT", 1, "NEXT "},  // with no speed mark it would end the table when read back
         {"next", 1750, "next (spd=-75%)"},
     };
-    HighScoreTables tables;
-    std::size_t i = 0;
-    for (const auto& [typed, intervalMs, stored] : cases) {
+    HighScoreTables tables, back;
+    for (std::size_t i = 0; const auto& [typed, intervalMs, stored] : cases) {
         EXPECT_EQ(RankingTexts::storedName(typed, intervalMs), stored);
-        tables[i % 3].storeRow(i / 3, ScoreRow{stored, std::to_string(i), "1", "2"});
-        ++i;
+        tables[0].storeRow(i++, ScoreRow{stored, "3", "1", "2"});
     }
-    const std::string bytes = HighScoresWriter::write(tables);
-    HighScoreTables back;
-    ASSERT_EQ(HighScoresReader::read(bytes, back), ReadOutcome::Loaded);
+    ASSERT_EQ(HighScoresReader::read(HighScoresWriter::write(tables), back), ReadOutcome::Loaded);
     EXPECT_TRUE(back == tables);
 }
 
-TEST_F(ScoreKeeperTest, LoadShowsTheErrorOnFailureAndRefreshesThePanelOnlyOnSuccess)
+TEST(ScoreKeeper, LoadOfAMissingOrDamagedFileShowsTheErrorAndLeavesThePanelAlone)
 {
-    const std::tuple<const char*, std::optional<std::string>, bool, std::string> cases[] = {
-        {"no file", std::nullopt, false, std::string(HighScoreTable::PlaceholderName)},
-        {"empty file", "", true, std::string(HighScoreTable::PlaceholderName)},
-        {"cut off inside a row", quotedLines({"a", "5", "1", "2", "b", "4"}), false, "a"},
-    };
-    for (const auto& [why, bytes, loads, firstName] : cases) {
-        std::filesystem::remove("HighScores");
-        if (bytes) {
-            writeFile("HighScores", *bytes);
+    for (const char* bytes : {static_cast<const char*>(nullptr), "a,5,1,2,b,4"}) {
+        TempWorkingDir dir;
+        if (bytes != nullptr) {
+            writeFile("HighScores", bytes);
         }
         RecordsFakes seen;
-        ScoreKeeper fresh({seen, seen, seen});
-        EXPECT_EQ(fresh.load(), loads) << why;
-        EXPECT_EQ(seen.messages.size(), loads ? 0U : 1U) << why;
-        EXPECT_EQ(seen.refreshes, loads ? 1 : 0) << why;
-        EXPECT_EQ(fresh.tables()[0].row(0).name, firstName) << why;
+        EXPECT_FALSE(ScoreKeeper({seen, seen, seen}).load());
+        EXPECT_EQ(seen.messages.size(), 1U) << (bytes == nullptr ? "no file" : bytes);
+        EXPECT_TRUE(seen.highest.empty());
     }
-}
-
-TEST_F(ScoreKeeperTest, GameThatEntersNoTableStillRewritesTheFileAndRefreshesThePanel)
-{
-    std::string full;  // ten rows, unquoted and comma-separated, which the game never writes
-    for (int k = 0; k < 10; ++k) {
-        full += "p,9,9,9\n";
-    }
-    writeFile("HighScores", full + "NEXT\n" + full + "NEXT\n" + full + "NEXT\n");
-    ASSERT_TRUE(keeper.load());
-    const HighScoreTables loaded = keeper.tables();
-    keeper.processScore(FinishedGame{1, 1, 1, 1000});
-    EXPECT_TRUE(fakes.prompts.empty());
-    EXPECT_EQ(readFile("HighScores"), HighScoresWriter::write(loaded));
-    EXPECT_EQ(fakes.refreshes, 2);
 }
 
 TEST_F(ScoreKeeperTest, SaveBlockedByADirectoryNamesTheFileAndWhyAndTheTablesGoOn)
 {
     std::filesystem::create_directory("HighScores");
-    fakes.answers = {"Dee"};
-    keeper.processScore(FinishedGame{50, 2, 3, 1000});
+    keeper.processScore(quarrix::FinishedGame{50, 2, 3, 1000});
     ASSERT_EQ(fakes.messages.size(), 1U);
-    EXPECT_NE(fakes.messages[0].find("'" + (dir.path() / "HighScores").string() + "'"), std::string::npos);
-    EXPECT_NE(fakes.messages[0].find("Is a directory"), std::string::npos) << fakes.messages[0];
-    EXPECT_EQ(keeper.tables()[0].row(0).name, "Dee (spd=0)");
+    const auto where = "'" + dir.path().string() + "/HighScores' (cannot replace the old file: Is a directory)";
+    EXPECT_NE(fakes.messages[0].find(where), std::string::npos) << fakes.messages[0];
     EXPECT_EQ(fakes.highest, (std::vector<std::string>{"50", "2", "3"}));
     // Only the directory is left: the new file written beside it is removed.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
-TEST_F(ScoreKeeperTest, SaveKilledHalfwayLeavesTheOldFileWhole)
+// A crash mid-save must leave a whole file: the new file is written beside the old one and renamed over it.
+TEST_F(ScoreKeeperTest, EveryGameSavesEvenWithoutAnEntryAndReplacesTheFileInOneStep)
 {
-    const std::string old = HighScoresWriter::write(HighScoreTables{});  // 120 bytes
+    const std::vector<ScoreRow> full(10, ScoreRow{"p", "9", "9", "9"});
+    const std::string old = HighScoresWriter::write(tablesOf(full, full, full));
     writeFile("HighScores", old);
     ASSERT_TRUE(keeper.load());
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    if (::fork() == 0) {
         // Files may grow to 100 bytes: SIGXFSZ kills the process while it writes the new file.
         const rlimit noCore{0, 0}, small{100, 100};
         ::setrlimit(RLIMIT_CORE, &noCore);
@@ -181,28 +133,19 @@ TEST_F(ScoreKeeperTest, SaveKilledHalfwayLeavesTheOldFileWhole)
         ::_exit(0);
     }
     int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_GT(::wait(&status), 0);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the save was not interrupted";
     EXPECT_EQ(readFile("HighScores"), old);
-}
 
-// A crash at any moment of a save must leave a whole file: the new one takes the old one's
-// place in one rename, and the old one is never removed first.
-TEST_F(ScoreKeeperTest, SaveReplacesTheFileInOneStep)
-{
-    writeFile("HighScores", HighScoresWriter::write(HighScoreTables{}));
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
     ASSERT_GE(::inotify_add_watch(watch, ".", IN_DELETE | IN_MOVED_TO), 0);
-    ASSERT_TRUE(keeper.save());
+    keeper.processScore(quarrix::FinishedGame{1, 1, 1, 1000});
     std::string seen;
     alignas(inotify_event) char buffer[4096];
-    for (ssize_t n = 0; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < n;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            seen += std::string((event->mask & IN_DELETE) != 0 ? "removed " : "moved to ") + event->name + ";";
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
+    for (ssize_t at = 0, n = ::read(watch, buffer, sizeof buffer); at < n;) {  // one read holds them all
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+        seen += std::string((event->mask & IN_DELETE) != 0 ? "removed " : "moved to ") + event->name + ";";
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
     ::close(watch);
     EXPECT_EQ(seen, "moved to HighScores;");

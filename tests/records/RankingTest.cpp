@@ -5,25 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace quarrix::records;
-using quarrix::FinishedGame;
 
-namespace {
-
-HighScoreTable scoresTable(const std::vector<std::string>& scores)
+static HighScoreTable scoresTable(const std::vector<std::string>& scores)
 {
     HighScoreTable table;
     for (std::size_t i = 0; i < scores.size(); ++i) {
-        table.storeRow(i, ScoreRow{"row" + std::to_string(i + 1), scores[i], "0", "0"});
+        table.storeRow(i, ScoreRow{"row" + std::to_string(i + 1), scores[i], "0", "-9"});
     }
     return table;
 }
 
-}  // namespace
-
-TEST(TableRanker, NewRowGoesBelowTiesAndAboveLowerRowsByNumericValue)
+TEST(TableRanker, NewRowGoesBelowTiesAndAboveLowerRowsByNumericValueInItsOwnColumn)
 {
     // Compared as text, "900" would beat "1000"; a file may hold fractions too.
     const HighScoreTable table = scoresTable({"1000", "900", "500", "500", "12.5", "12.05", "-3"});
@@ -32,41 +25,26 @@ TEST(TableRanker, NewRowGoesBelowTiesAndAboveLowerRowsByNumericValue)
     for (const auto& [value, index] : cases) {
         EXPECT_EQ(TableRanker::insertionIndex(table, ScoresTable, value), index) << value;
     }
-    // Each table is ranked by its own column.
-    HighScoreTable one;
-    one.storeRow(0, ScoreRow{"a", "1", "2", "3"});
-    EXPECT_EQ(TableRanker::insertionIndex(one, CombosTable, 2.5), 0U);
-    EXPECT_EQ(TableRanker::insertionIndex(one, ChainsTable, 2.5), 1U);
+    EXPECT_EQ(TableRanker::insertionIndex(table, CombosTable, -5), 7U);  // every combo is 0, every chain -9
+    EXPECT_EQ(TableRanker::insertionIndex(table, ChainsTable, -5), 0U);
 }
 
-TEST(TableRanker, FullTableRefusesATieWithItsTenthRowAndDropsItForABetterGame)
-{
-    const HighScoreTable before = scoresTable({"1000", "900", "800", "700", "650", "640", "630", "620", "600", "500"});
-    HighScoreTable table = before;
-    quarrix::test::RecordsFakes prompt;
-    prompt.answers = {"Eve"};
-    EXPECT_EQ(TableRanker::rank(table, ScoresTable, FinishedGame{500, 1, 1, 1000}, prompt), std::nullopt);
-    EXPECT_TRUE(table == before);
-    // Only the game that enters is asked for a name.
-    EXPECT_EQ(TableRanker::rank(table, ScoresTable, FinishedGame{501, 1, 1, 1000}, prompt), 9U);
-    EXPECT_EQ(prompt.prompts, std::vector<std::string>{"You are worthy...\n...and have aquired the Number 10Position "
-                                                       "on the Highest Scores Table!\nPlease Enter Your Name: "});
-    ASSERT_EQ(table.size(), 10U);
-    EXPECT_EQ(table.row(8).name, "row9");
-    EXPECT_EQ(table.row(9), (ScoreRow{"Eve (spd=0)", "501", "1", "1"}));
-}
-
-TEST(TableRanker, FreshTablesTakeEveryGameEachByItsOwnFigure)
+TEST(TableRanker, EachTableTakesTheGameByItsOwnFigureAndAFullOneRefusesATieWithItsTenthRow)
 {
     HighScoreTables tables;
+    tables[ScoresTable] = scoresTable({"1000", "900", "800", "700", "650", "640", "630", "620", "600", "500"});
     quarrix::test::RecordsFakes prompt;
-    std::vector<std::size_t> positions;
-    for (int t = 0; t < TableCount; ++t) {
-        positions.push_back(*TableRanker::rank(tables[t], t, FinishedGame{40, 0, 5, 1000}, prompt));
-    }
+    prompt.answers = {"Eve"};
+    EXPECT_EQ(TableRanker::rank(tables[0], ScoresTable, quarrix::FinishedGame{500, 1, 1, 1000}, prompt), std::nullopt);
     // A figure above 0 beats the placeholder; 0 only ties it and goes below.
-    EXPECT_EQ(positions, (std::vector<std::size_t>{0, 1, 0}));
-    EXPECT_EQ(tables[1].row(1), (ScoreRow{" (spd=0)", "40", "0", "5"}));
+    for (const auto& [t, at] : {std::pair{ScoresTable, 9U}, {CombosTable, 1U}, {ChainsTable, 0U}}) {
+        EXPECT_EQ(TableRanker::rank(tables[t], t, quarrix::FinishedGame{501, 0, 5, 1000}, prompt), at) << t;
+    }
+    ASSERT_EQ(prompt.prompts.size(), 3U);  // the refused game is not asked for a name
+    EXPECT_EQ(prompt.prompts[0], RankingTexts::namePrompt(ScoresTable, 10, true));
+    ASSERT_EQ(tables[0].size(), 10U);
+    EXPECT_EQ(tables[0].row(8).name, "row9");
+    EXPECT_EQ(tables[0].row(9), (ScoreRow{"Eve (spd=0)", "501", "0", "5"}));
 }
 
 TEST(RankingTexts, NamePromptsForEachTableFullAndNotFullAndTheSpeedSuffixes)

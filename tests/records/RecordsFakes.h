@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@ namespace quarrix::test {
 class RecordsFakes final : public records::NamePrompt, public records::MessageSink, public records::HighestPanel {
 public:
     std::vector<std::string> answers, prompts, messages, highest;
-    int refreshes = 0;
 
     std::string askName(const std::string& prompt) override
     {
@@ -26,37 +24,26 @@ public:
         return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override
-    {
-        highest = {score, combo, chain};
-        ++refreshes;
-    }
+    void showHighest(const std::string& s, const std::string& c, const std::string& h) override { highest = {s, c, h}; }
 };
 
 // A fresh working directory for one test, so no test sees another's HighScores file.
 class TempWorkingDir {
 public:
-    TempWorkingDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quarrix-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary directory");
-        }
-        std::filesystem::current_path(path_ = pattern);
-    }
+    // A failed mkdtemp leaves no such directory, and changing into it throws.
+    TempWorkingDir() { std::filesystem::current_path(path_ = ::mkdtemp(pattern_.data()) ? pattern_ : ""); }
     ~TempWorkingDir()
     {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
+        std::error_code e;
+        std::filesystem::current_path(previous_, e);
+        std::filesystem::remove_all(path_, e);
     }
-    TempWorkingDir(const TempWorkingDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path previous_ = std::filesystem::current_path();
-    std::filesystem::path path_;
+    std::filesystem::path previous_ = std::filesystem::current_path(), path_;
+    std::string pattern_ = (std::filesystem::temp_directory_path() / "quarrix-test-XXXXXX").string();
 };
 
 inline void writeFile(const std::string& path, const std::string& bytes)

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace quarrix::test {
 
@@ -13,23 +11,20 @@ namespace quarrix::test {
 // (finished, terminated) where the mixer would. Handle h is records[h - 1].
 class FakeAudio final : public sound::AudioDevice {
     using H = sound::BufferHandle;
-    static constexpr std::uint32_t Looping = sound::StatusPlaying | sound::StatusLooping;
+    static constexpr std::uint32_t Loop = sound::StatusPlaying | sound::StatusLooping;
 
 public:
     struct Buffer {
         std::string file;
-        int device = 0;
+        std::int32_t device = 0, pan = 0, frequency = 0;
         std::uint32_t status = 0;
-        std::int32_t pan = 0;
-        std::int32_t frequency = 0;
         bool live = true;
     };
 
     std::vector<std::string> devices{"Speakers", "Headphones"};
     std::map<std::string, std::int32_t> files{{"Dink.wav", 22050}, {"PahTush.wav", 22050}, {"BGM_2.wav", 22050}};
     std::vector<Buffer> records;
-    int createCalls = 0;
-    int deadCalls = 0;  // operations on an empty or released handle
+    int createCalls = 0, deadCalls = 0;  // deadCalls: operations on an empty or released handle
 
     std::vector<std::string> deviceDescriptions() override { return devices; }
     H createBuffer(const std::string& file, int device) override
@@ -39,15 +34,12 @@ public:
         if (device < 0 || device >= static_cast<int>(devices.size()) || rate == files.end()) {
             return sound::NoBuffer;
         }
-        records.push_back(Buffer{file, device, 0, 0, rate->second});
+        records.push_back(Buffer{file, device, 0, rate->second});
         return records.size();
     }
     std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
     bool anyTerminated() override { return terminated_ > 0; }
-    bool play(H h, bool loop) override
-    {
-        return valid(h) && (setStatus(h, loop ? Looping : sound::StatusPlaying), true);
-    }
+    bool play(H h, bool loop) override { return valid(h) && (setStatus(h, loop ? Loop : sound::StatusPlaying), true); }
     bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
     bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
     std::optional<std::int32_t> frequency(H h) override
@@ -58,7 +50,6 @@ public:
     void release(H h) override { stop(h) && (at(h).live = false); }
 
     Buffer& at(H h) { return records.at(h - 1); }
-    bool isLive(H h) { return h != sound::NoBuffer && at(h).live; }
     H last() const { return records.size(); }  // the newest buffer created
     int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
     // Keeps count of terminated buffers, so that anyTerminated needs no scan of a full table.
@@ -69,12 +60,7 @@ public:
     }
 
 private:
-    bool valid(H h)
-    {
-        const bool ok = h >= 1 && h <= records.size() && records[h - 1].live;
-        deadCalls += ok ? 0 : 1;
-        return ok;
-    }
+    bool valid(H h) { return (h >= 1 && h <= records.size() && records[h - 1].live) || (++deadCalls, false); }
     int terminated_ = 0;
 };
 
