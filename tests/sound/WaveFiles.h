@@ -2,6 +2,7 @@
 
 #include <sndfile.hh>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
