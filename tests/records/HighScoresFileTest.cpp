@@ -144,9 +144,11 @@ TEST_F(ScoreKeeperTest, EveryGameSavesEvenWithoutAnEntryAndReplacesTheFileInOneS
     alignas(inotify_event) char buffer[4096];
     for (ssize_t at = 0, n = ::read(watch, buffer, sizeof buffer); at < n;) {  // one read holds them all
         const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-        seen += std::string((event->mask & IN_DELETE) != 0 ? "removed " : "moved to ") + event->name + ";";
+        if (std::string_view(event->name) == "HighScores") {  // the lock beside it comes and goes
+            seen += (event->mask & IN_DELETE) != 0 ? "removed;" : "moved to;";
+        }
         at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
     ::close(watch);
-    EXPECT_EQ(seen, "moved to HighScores;");
+    EXPECT_EQ(seen, "moved to;");
 }
