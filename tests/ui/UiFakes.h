@@ -40,13 +40,19 @@ public:
             onDestroy();
         }
     }
-    void cleanUpBuffers() override {}
+    void cleanUpBuffers() override  // once at the end of every landing, before the next pair
+    {
+        if (onLanding) {
+            onLanding();
+        }
+    }
     bool musicDisabled() override { return false; }
     void setMusicSpeed(std::int16_t /*height*/) override {}
 
     QStringList calls;
     std::vector<FinishedGame> finished;
     std::function<void()> onDestroy;  // run at each destruction sound, in the middle of a resolution
+    std::function<void()> onLanding;
 };
 
 }  // namespace quarrix::test
