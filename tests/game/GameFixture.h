@@ -7,12 +7,13 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace quarrix::test {
 
-using Events = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
 // Boards drawn as text, top line highest, last line row 0: '.' empty, r y g b normal gems,
 // R Y G B destroyers (the draw order), '?' a filled cell holding no known gem.
@@ -31,9 +32,9 @@ inline void paint(Board& board, const std::vector<std::string>& lines)
 }
 
 // The lowest `rows` rows, drawn as paint() reads them.
-inline Events picture(const Board& board, int rows)
+inline Lines picture(const Board& board, int rows)
 {
-    Events out;
+    Lines out;
     for (int r = rows - 1; r >= 0; --r) {
         std::string line;
         for (int c = 0; c < Board::Columns; ++c) {
@@ -67,50 +68,45 @@ public:
     int ms = 1000;
 };
 
-// Every call of the rules to the outside, in order: "collide 3", "destroy 2", "pause 75",
-// "repaint", "cleanup", "speed 9", "gameover", "rank <score> <combo> <chain> <interval>".
+// Every call of the rules to the outside, in order, a word each: "c3" a collision sound in
+// column 3, "d2" a destruction sound, "p" a pause, "r" a repaint, "x" the buffer clean-up, "s9"
+// the music speed, "g" the game-over message, "=score,combo,chain,interval" the ranking.
 class Recorder final : public SoundInterface, public AnimationInterface, public GameOverHandler {
 public:
     explicit Recorder(const DropTimer& timer) : timer_(timer) {}
-    Events events;
+    std::string calls;
     bool musicOff = false;
     bool timerOnAtMessage = true;
 
-    Events only(const std::string& prefix) const
+    // The columns of the sounds of one kind, in order: of('c') == "434" for three collisions.
+    std::string of(char kind) const
     {
-        Events out;
-        std::copy_if(events.begin(), events.end(), std::back_inserter(out),
-                     [&](const std::string& e) { return e.starts_with(prefix); });
-        return out;
-    }
-    // The columns of the events of one kind, in order: "434" for three collisions.
-    std::string columns(const std::string& prefix) const
-    {
-        std::string out;
-        for (const std::string& e : only(prefix)) {
-            out += e.back();
+        std::string out, word;
+        for (std::istringstream in(calls); in >> word;) {
+            out += word.size() == 2 && word[0] == kind ? word.substr(1) : "";
         }
         return out;
     }
-    void playCollision(std::int16_t p) override { events.push_back("collide " + std::to_string(p)); }
-    void playDestruction(std::int16_t p) override { events.push_back("destroy " + std::to_string(p)); }
-    void cleanUpBuffers() override { events.emplace_back("cleanup"); }
+    void playCollision(std::int16_t p) override { add("c" + std::to_string(p)); }
+    void playDestruction(std::int16_t p) override { add("d" + std::to_string(p)); }
+    void cleanUpBuffers() override { add("x"); }
     bool musicDisabled() override { return musicOff; }
-    void setMusicSpeed(std::int16_t h) override { events.push_back("speed " + std::to_string(h)); }
-    void pause(int ms) override { events.push_back("pause " + std::to_string(ms)); }
-    void repaintNow() override { events.emplace_back("repaint"); }
+    void setMusicSpeed(std::int16_t h) override { add("s" + std::to_string(h)); }
+    void pause(int ms) override { add(ms == 75 ? "p" : "p" + std::to_string(ms)); }
+    void repaintNow() override { add("r"); }
     void showGameOver() override
     {
         timerOnAtMessage = timer_.enabled();
-        events.emplace_back("gameover");
+        add("g");
     }
     void processScore(const FinishedGame& g) override
     {
-        events.push_back("rank " + std::to_string(g.score) + " " + std::to_string(g.bestCombo) + " " +
-                         std::to_string(g.bestChain) + " " + std::to_string(g.intervalMs));
+        add("=" + std::to_string(g.score) + "," + std::to_string(g.bestCombo) + "," + std::to_string(g.bestChain) +
+            "," + std::to_string(g.intervalMs));
     }
 
 private:
+    void add(const std::string& word) { calls += (calls.empty() ? "" : " ") + word; }
     const DropTimer& timer_;
 };
 
@@ -147,7 +143,7 @@ protected:
         board().place(c1, r1, gem1);
         pair() = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
         timer.on = true;
-        log.events.clear();
+        log.calls.clear();
     }
 
     std::array<int, 4> pairCells() const

@@ -20,7 +20,7 @@ TEST_F(GameTest, NewGameClearsBoardAndFiguresAndDealsTwoPairsInDrawOrder)
     EXPECT_EQ(field().figures, Figures{});
     EXPECT_EQ(countFilled(board()), 2);
     EXPECT_EQ(pairCells(), (Cells{3, 13, 3, 14}));
-    EXPECT_EQ(Events(picture(board(), 15)).front(), "...y..");
+    EXPECT_EQ(board().cell(3, 14).gem(), gemForDraw(1));
     EXPECT_EQ(board().cell(3, 13).gem(), gemForDraw(4));
     EXPECT_TRUE(field().next.lower == gemForDraw(7) && field().next.upper == gemForDraw(2));
 }
@@ -76,20 +76,20 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
         }
         const int before = countFilled(board());
         game.tick();
-        EXPECT_EQ(log.columns("collide"), t.sounds) << t.what;
+        EXPECT_EQ(log.of('c'), t.sounds) << t.what;
         EXPECT_EQ(pairCells(), t.after) << t.what;
         EXPECT_EQ(countFilled(board()), before + (t.after[1] == 13 ? 2 : 0)) << t.what;  // no gem lost or doubled
     }
     // The last pair split: its free gem falls alone, silent until it lands and the next pair comes.
-    log.events.clear();
+    log.calls.clear();
     for (int i = 0; i < 4; ++i) {
         game.tick();
     }
     EXPECT_FALSE(pair().PairActive);
     EXPECT_EQ(pairCells(), (Cells{2, 5, 3, 0}));
-    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(log.calls, "");
     game.tick();
-    EXPECT_EQ(log.columns("collide"), "3");
+    EXPECT_EQ(log.of('c'), "3");
     EXPECT_EQ(pairCells(), (Cells{3, 13, 3, 14}));
     EXPECT_TRUE(pair().PairActive);
 }
@@ -100,13 +100,12 @@ TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
     timer.setInterval(500);
     game.tick();
     EXPECT_FALSE(log.timerOnAtMessage);
-    EXPECT_EQ(log.events,
-              (Events{"collide 3", "collide 3", "collide 3", "gameover", "rank 0 0 0 500", "cleanup", "speed 14"}));
+    EXPECT_EQ(log.calls, "c3 c3 c3 g =0,0,0,500 x s14");
     EXPECT_FALSE(timer.enabled());
     EXPECT_TRUE(pair().PairActive);  // the last pair still answers the arrows
-    log.events.clear();
+    log.calls.clear();
     game.keyDown(KeyDown);  // but not Down, with the timer off
-    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(log.calls, "");
 }
 
 // Key, start cells, filled cells, end cells.
@@ -182,7 +181,7 @@ TEST_F(PairControlsTest, KeysNeedAGameAndOnlyDownActsOnAnInactivePair)
         game.keyDown(code);
     }
     EXPECT_EQ(pairCells(), (Cells{2, 5, 2, 6}));
-    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(log.calls, "");
     game.keyDown(KeyDown);  // still a drop step
     EXPECT_EQ(pairCells(), (Cells{2, 4, 2, 5}));
 }

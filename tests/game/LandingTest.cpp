@@ -14,11 +14,9 @@ TEST(Settler, GemsDropToTheirFinalRowsColumnByColumnLowestFirstEachMovePausedSou
     paint(board, {"r.y..y", "r.b..y", "r.....", "r..g..", "r.rg.b"});
     board.place(4, 14, gemForDraw(1));  // a gem from the top falls in one move
     Settler{log, log}.fallGems(board);
-    EXPECT_EQ(picture(board, 5), (Events{"r.....", "r.....", "r.y..y", "r.bg.y", "r.rgyb"}));
+    EXPECT_EQ(picture(board, 5), (Lines{"r.....", "r.....", "r.y..y", "r.bg.y", "r.rgyb"}));
     EXPECT_EQ(countFilled(board), 24);
-    EXPECT_EQ(log.columns("collide"), "22455");
-    EXPECT_EQ(Events(log.events.begin(), log.events.begin() + 3), (Events{"pause 75", "collide 2", "repaint"}));
-    EXPECT_EQ(log.only("pause").size(), 5U);
+    EXPECT_EQ(log.calls, "p c2 r p c2 r p c4 r p c5 r p c5 r");  // each move paused, sounded, shown
 }
 
 // Lands a pair that is already resting: one tick finds both gems blocked.
@@ -36,9 +34,7 @@ TEST_F(LandingTest, EachRemovedGemPausesSoundsAndRepaintsInFloodOrder)
 {
     land({"..rr..", "......"}, 2, 0, 3, 0, gemForDraw(4), gemForDraw(1));
     // From (2,0): (2,1) above, then (3,1) right of it; the yellow gem stays and nothing falls.
-    const Events expected{"collide 2", "collide 3", "collide 3", "pause 75",  "destroy 2", "repaint", "pause 75",
-                          "destroy 2", "repaint",   "pause 75",  "destroy 3", "repaint",   "cleanup", "speed 0"};
-    EXPECT_EQ(log.events, expected);
+    EXPECT_EQ(log.calls, "c2 c3 c3 p d2 r p d2 r p d3 r x s0");
     EXPECT_EQ(field().figures, (Figures{20, 1, 2, 1, 2}));
 }
 
@@ -46,9 +42,8 @@ TEST_F(LandingTest, SettlingSetsOffANextBurstCountedAsComboAndBestFiguresCarryOv
 {
     // Red burst of four; the yellow destroyer then settles onto two yellows: a second, smaller burst.
     land({"Y.....", "rrr...", "Ryy..."}, 5, 0, 5, 1, gemForDraw(2), gemForDraw(3));
-    EXPECT_EQ(log.only("destroy"),
-              (Events{"destroy 0", "destroy 0", "destroy 1", "destroy 2", "destroy 0", "destroy 1", "destroy 2"}));
-    EXPECT_EQ(log.only("collide").size(), 4U);  // three for the landing, one for the settling destroyer
+    EXPECT_EQ(log.of('d'), "0012012");
+    EXPECT_EQ(log.of('c'), "5550");  // the landing, then the yellow destroyer settling into column 0
     // 3 x 1 x 10 + 2 x 2 x 10; Current shows the latest burst, Best the largest.
     EXPECT_EQ(field().figures, (Figures{70, 2, 2, 2, 3}));
 
@@ -61,7 +56,7 @@ TEST_F(LandingTest, GroupsBurstInScanOrder)
 {
     // Column 1's group (chain 2) comes before column 3's (chain 1) in the scan.
     land({".b....", ".b.g..", ".B.G.."}, 5, 0, 5, 1);
-    EXPECT_EQ(log.columns("destroy"), "11133");
+    EXPECT_EQ(log.of('d'), "11133");
     EXPECT_EQ(field().figures, (Figures{20 + 20, 2, 1, 2, 2}));
 }
 
@@ -69,13 +64,13 @@ TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanke
 {
     std::vector<std::string> stack(12, "...y..");
     land(stack, 3, 12, 3, 13);  // the next pair overwrites (3, 13) and the game goes on
-    EXPECT_TRUE(log.only("gameover").empty());
+    EXPECT_EQ(log.calls.find('g'), std::string::npos);
     EXPECT_TRUE(timer.enabled());
 
     stack.push_back("Rr.y..");  // one burst before the end
     timer.setInterval(250);
     land(stack, 3, 13, 3, 14);
-    EXPECT_EQ(log.only("rank"), (Events{"rank 10 1 1 250"}));
+    EXPECT_NE(log.calls.find(" =10,1,1,250 "), std::string::npos);
     EXPECT_FALSE(timer.enabled());
 }
 
@@ -83,10 +78,10 @@ TEST_F(LandingTest, MusicSpeedIsTheHighestRowUnlessDisabledOrTheBoardIsEmpty)
 {
     log.musicOff = true;
     land({}, 0, 0, 0, 1);
-    EXPECT_EQ(log.events.back(), "cleanup");
+    EXPECT_TRUE(log.calls.ends_with(" x"));
     log.musicOff = false;
     land({}, 1, 0, 2, 0, gemForDraw(4), gemForDraw(0));  // the burst empties the board
-    EXPECT_EQ(log.events.back(), "cleanup");
+    EXPECT_TRUE(log.calls.ends_with(" x"));
     land(std::vector<std::string>(10, "g....."), 5, 0, 5, 1);
-    EXPECT_EQ(log.events.back(), "speed 9");
+    EXPECT_TRUE(log.calls.ends_with(" x s9"));
 }
