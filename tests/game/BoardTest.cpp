@@ -44,8 +44,6 @@ TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
         int c, r;
         Cells expected;
     };
-    std::vector<std::string> whole(Board::Rows, "bbbbbb");
-    whole[7] = "bbBbbb";
     const Case cases[] = {
         {{".r....", "rRr...", ".r...."}, 1, 1, {{1, 1}, {1, 0}, {0, 1}, {1, 2}, {2, 1}}},  // the four directions
         {{"rr....", "Rr...."}, 0, 0, {{0, 0}, {0, 1}, {1, 1}, {1, 0}}},  // (1,1) reached through (0,1) first
@@ -62,13 +60,6 @@ TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
         group.fill(board, t.c, static_cast<std::int16_t>(t.r));
         EXPECT_EQ(listed(group), t.expected) << t.lines[0];
     }
-    Board board;
-    board.reset();
-    test::paint(board, whole);
-    group.fill(board, 2, 7);
-    auto cells = listed(group);
-    std::sort(cells.begin(), cells.end());
-    EXPECT_EQ(std::unique(cells.begin(), cells.end()) - cells.begin(), 90);  // every cell once
 }
 
 TEST(Gem, StoredColoursShowAsTheirScreenColours)
