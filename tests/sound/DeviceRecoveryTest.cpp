@@ -8,113 +8,66 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <set>
 
-namespace quarrix::test {
+using namespace quarrix;
+
 namespace {
 
-using Clock = sound::DevicePlatform::Clock;
+using namespace std::chrono_literals;
 constexpr std::uint32_t Looping = sound::StatusPlaying | sound::StatusLooping;
-constexpr std::uint32_t NoStatus = 0xdead;
 
-class FakePlatform final : public sound::DevicePlatform {
-public:
-    bool refuse = false;  // opening fails, as while the sound server is down
+struct FakePlatform final : sound::DevicePlatform {
+    std::chrono::milliseconds clock{};
+    std::chrono::milliseconds downUntil{};  // opening fails before then, as while the sound server is down
     int opens = 0;
-    Clock::time_point clock{};
-
-    void disconnect() { connected_.clear(); }  // every open device goes away
+    const sound::OutputDevice* current = nullptr;  // cleared: the open device goes away
     std::unique_ptr<sound::OutputDevice> open(const std::string& name) override
     {
         ++opens;
-        auto device = refuse ? nullptr : sound::OutputDevice::open(name);
-        connected_.insert(device.get());
+        auto device = clock < downUntil ? nullptr : sound::OutputDevice::open(name);
+        current = device.get();
         return device;
     }
-    bool connected(sound::OutputDevice& device) override { return connected_.contains(&device); }
-    Clock::time_point now() override { return clock; }
-
-private:
-    std::set<const sound::OutputDevice*> connected_;
+    bool connected(sound::OutputDevice& device) override { return &device == current; }
+    Clock::time_point now() override { return Clock::time_point{} + clock; }
 };
 
-class DeviceRecovery : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card here
-        const auto tone = [](double t) { return 0.5 * std::sin(TwoPi * 441.0 * t); };
-        ASSERT_TRUE(writeMono(effect_, 22050, 0.5, tone) && writeMono(music_, 22050, 2.0, tone));
-        bank.startMusic(music_, 0);
-        ASSERT_EQ(music(), Looping) << "OpenAL Soft's null output must open";
-    }
-    void TearDown() override { std::filesystem::remove(effect_), std::filesystem::remove(music_); }
-
-    // Plays an effect `seconds` after start-up and tells whether it sounds.
-    bool effectAt(double seconds)
-    {
-        platform.clock = Clock::time_point{} + std::chrono::milliseconds(std::lround(seconds * 1000));
-        bank.PlaySound(effect_, 2, 0);
-        return audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying;
-    }
-    std::uint32_t music() { return audio.status(bank.slot(0)).value_or(NoStatus); }
-
+TEST(DeviceRecovery, LossesAreMendedByTheNextSoundAndAFailedOpenIsTriedAgainAfterASecond)
+{
+    const std::string music = testing::TempDir() + "recovery-" + std::to_string(::getpid()), effect = music + ".wav";
+    const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
+    ASSERT_TRUE(test::writeMono(effect, 22050, 0.5, tone) && test::writeMono(music, 22050, 2.0, tone));
     FakePlatform platform;
     sound::OpenAlAudio audio{platform};
     sound::SoundBank bank{audio};
-    const std::string prefix_ = std::filesystem::temp_directory_path() / ("recovery-" + std::to_string(::getpid()));
-    const std::string effect_ = prefix_ + "-effect.wav";
-    const std::string music_ = prefix_ + "-music.wav";
-};
-
-TEST_F(DeviceRecovery, EveryLossIsMendedByTheNextSoundWithTheMusicAtItsSpeed)
-{
+    bank.startMusic(music, 0);
     bank.SetBGMSpeed(14);
-    std::filesystem::remove(music_);  // the music comes back from its decoded samples
+    std::filesystem::remove(music);  // the music comes back from its decoded samples
+    // An effect at `at`, after a loss if `drop`, sounds exactly when the device works, as does the music.
+    const auto expectAt = [&](std::chrono::milliseconds at, bool drop, int opens, std::optional<std::uint32_t> tune) {
+        platform.clock = at;
+        platform.current = drop ? nullptr : platform.current;
+        bank.PlaySound(effect, 2, 0);
+        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value())
+            << "effect at " << at.count() << " ms";
+        EXPECT_EQ(platform.opens, opens) << "effect at " << at.count() << " ms";
+        EXPECT_EQ(audio.status(bank.slot(0)), tune) << "music at " << at.count() << " ms";
+    };
     for (int loss = 1; loss <= 30; ++loss) {
-        platform.disconnect();
-        for (int i = 0; i < 3; ++i) {
-            ASSERT_TRUE(effectAt(loss + i * 0.1)) << "loss " << loss << ", effect " << i;
-        }
-        ASSERT_EQ(audio.voicesInUse(), 4u) << "loss " << loss << ": the lost device must keep no voice";
-        bank.CleanUpSndBuffer();
+        expectAt(loss * 1000ms, true, loss + 1, Looping);
+        ASSERT_EQ(audio.voicesInUse(), 2u) << "loss " << loss << ": the lost device must keep no voice";
     }
-    EXPECT_EQ(platform.opens, 31);
-    EXPECT_EQ(music(), Looping);
     EXPECT_EQ(audio.frequency(bank.slot(0)), 23594);
-}
-
-TEST_F(DeviceRecovery, ADeviceThatCannotBeOpenedIsTriedAtMostOnceASecond)
-{
-    platform.disconnect();
-    const struct {
-        double seconds;
-        bool serverUp;
-        int opens;
-        bool heard;
-    } rows[]{{1.0, false, 2, false}, {1.5, false, 2, false}, {1.999, true, 2, false}, {2.0, true, 3, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE("effect at " + std::to_string(row.seconds) + " s");
-        platform.refuse = !row.serverUp;
-        EXPECT_EQ(effectAt(row.seconds), row.heard);
-        EXPECT_EQ(platform.opens, row.opens);
-        EXPECT_EQ(music(), row.heard ? Looping : NoStatus);
-    }
-}
-
-TEST_F(DeviceRecovery, ReloadedDeviceListTriesAtOnceAndPausedMusicWaitsForTheNextLanding)
-{
-    bank.stopMusic();
-    platform.disconnect();
-    platform.refuse = true;
-    EXPECT_FALSE(effectAt(1.0));
-    platform.refuse = false;
-    audio.deviceDescriptions();
-    EXPECT_TRUE(effectAt(1.1));
-    EXPECT_EQ(music(), 0u);
-    bank.SetBGMSpeed(0);
-    EXPECT_EQ(music(), Looping);
+    platform.downUntil = 40999ms;
+    expectAt(40000ms, true, 32, {});
+    expectAt(40999ms, false, 32, {});
+    expectAt(41000ms, false, 33, Looping);
+    expectAt(41100ms, true, 33, {});
+    audio.deviceDescriptions();  // a reloaded device list tries at once
+    expectAt(41200ms, false, 34, Looping);
+    bank.stopMusic();  // paused music waits for the next landing, on a new device too
+    expectAt(42500ms, true, 35, 0u);
+    std::filesystem::remove(effect);
 }
 
 }  // namespace
-}  // namespace quarrix::test
