@@ -58,25 +58,20 @@ inline int countFilled(const Board& board)
     return n;
 }
 
-class FakeTimer final : public DropTimer {
+// The rules' outside world. It deals prepared values, then 0, and notes every call, in order, a
+// word each: "c3" a collision sound in column 3, "d2" a destruction sound, "p" a pause, "r" a
+// repaint, "x" the buffer clean-up, "s9" the music speed, "g" the game-over message (with the
+// timer already off; "g!" with it on), "=score,combo,chain,interval" the ranking.
+class Outside final : public DropTimer,
+                      public SoundInterface,
+                      public AnimationInterface,
+                      public GameOverHandler,
+                      public RandomSource {
 public:
-    bool enabled() const override { return on; }
-    void setEnabled(bool enable) override { on = enable; }
-    int interval() const override { return ms; }
-    void setInterval(int milliseconds) override { ms = milliseconds; }
-    bool on = false;
-    int ms = 1000;
-};
-
-// Every call of the rules to the outside, in order, a word each: "c3" a collision sound in
-// column 3, "d2" a destruction sound, "p" a pause, "r" a repaint, "x" the buffer clean-up, "s9"
-// the music speed, "g" the game-over message, "=score,combo,chain,interval" the ranking.
-class Recorder final : public SoundInterface, public AnimationInterface, public GameOverHandler {
-public:
-    explicit Recorder(const DropTimer& timer) : timer_(timer) {}
     std::string calls;
-    bool musicOff = false;
-    bool timerOnAtMessage = true;
+    std::vector<float> values;
+    bool on = false, musicOff = false;
+    int ms = 1000;
 
     // The columns of the sounds of one kind, in order: of('c') == "434" for three collisions.
     std::string of(char kind) const
@@ -87,6 +82,11 @@ public:
         }
         return out;
     }
+    bool enabled() const override { return on; }
+    void setEnabled(bool enable) override { on = enable; }
+    int interval() const override { return ms; }
+    void setInterval(int milliseconds) override { ms = milliseconds; }
+    float next() override { return drawn < values.size() ? values[drawn++] : 0.0F; }
     void playCollision(std::int16_t p) override { add("c" + std::to_string(p)); }
     void playDestruction(std::int16_t p) override { add("d" + std::to_string(p)); }
     void cleanUpBuffers() override { add("x"); }
@@ -94,11 +94,7 @@ public:
     void setMusicSpeed(std::int16_t h) override { add("s" + std::to_string(h)); }
     void pause(int ms) override { add(ms == 75 ? "p" : "p" + std::to_string(ms)); }
     void repaintNow() override { add("r"); }
-    void showGameOver() override
-    {
-        timerOnAtMessage = timer_.enabled();
-        add("g");
-    }
+    void showGameOver() override { add(on ? "g!" : "g"); }
     void processScore(const FinishedGame& g) override
     {
         add("=" + std::to_string(g.score) + "," + std::to_string(g.bestCombo) + "," + std::to_string(g.bestChain) +
@@ -107,26 +103,14 @@ public:
 
 private:
     void add(const std::string& word) { calls += (calls.empty() ? "" : " ") + word; }
-    const DropTimer& timer_;
-};
-
-// Hands out prepared values, then 0.
-class ScriptedRandom final : public RandomSource {
-public:
-    std::vector<float> values;
-    float next() override { return drawn < values.size() ? values[drawn++] : 0.0F; }
-
-private:
     std::size_t drawn = 0;
 };
 
-// A game wired to the fakes.
+// A game wired to its outside world.
 class GameFixture : public ::testing::Test {
 protected:
-    FakeTimer timer;
-    Recorder log{timer};
-    ScriptedRandom random;
-    Game game{Game::Services{random, timer, log, log, log}};
+    Outside log;
+    Game game{Game::Services{log, log, log, log, log}};
 
     Playfield& field() { return game.mutableField(); }
     Board& board() { return game.mutableField().board; }
@@ -138,11 +122,10 @@ protected:
     {
         board().reset();
         paint(board(), stack);
-        field().started = true;
         board().place(c0, r0, gem0);
         board().place(c1, r1, gem1);
         pair() = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
-        timer.on = true;
+        log.on = true;
         log.calls.clear();
     }
 

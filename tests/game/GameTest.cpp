@@ -14,9 +14,9 @@ TEST_F(GameTest, NewGameClearsBoardAndFiguresAndDealsTwoPairsInDrawOrder)
     game.newGame();
     paint(board(), {"rygb.r"});
     field().figures = Figures{500, 3, 4, 5, 6};
-    random.values = {0.6F, 0.3F, 0.99F, 0.5F};  // lower gem from u*8, upper from u*4, then the preview
+    log.values = {0.6F, 0.3F, 0.99F, 0.5F};  // lower gem from u*8, upper from u*4, then the preview
     game.newGame();
-    EXPECT_TRUE(timer.enabled() && pair().PairActive);
+    EXPECT_TRUE(log.enabled() && pair().PairActive);
     EXPECT_EQ(field().figures, Figures{});
     EXPECT_EQ(countFilled(board()), 2);
     EXPECT_EQ(pairCells(), (Cells{3, 13, 3, 14}));
@@ -30,10 +30,10 @@ TEST_F(GameTest, SpeedItemsWorkOnlyWhileTheTimerIsOff)
     EXPECT_TRUE(game.chooseSpeed(6));
     game.newGame();
     EXPECT_FALSE(game.chooseSpeed(0));
-    timer.on = false;                   // as game over does
+    log.on = false;                     // as game over does
     EXPECT_FALSE(game.chooseSpeed(7));  // no such item
-    EXPECT_EQ(timer.interval(), 250);
-    EXPECT_TRUE(game.chooseSpeed(5) && timer.interval() == 500 && game.speed().checkedItem() == 5);
+    EXPECT_EQ(log.interval(), 250);
+    EXPECT_TRUE(game.chooseSpeed(5) && log.interval() == 500 && game.speed().checkedItem() == 5);
 }
 
 TEST(PairSequence, FixedStartRepeatsStaysBelowOneAndMakesHalfTheLowerGemsDestroyers)
@@ -95,11 +95,10 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
 TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
 {
     startWithPair(3, 13, 3, 14, std::vector<std::string>(13, "...r.."));
-    timer.setInterval(500);
+    log.setInterval(500);
     game.tick();
-    EXPECT_FALSE(log.timerOnAtMessage);
     EXPECT_EQ(log.calls, "c3 c3 c3 g =0,0,0,500 x s14");
-    EXPECT_FALSE(timer.enabled());
+    EXPECT_FALSE(log.enabled());
     EXPECT_TRUE(pair().PairActive);  // the last pair still answers the arrows
     log.calls.clear();
     game.keyDown(KeyDown);  // but not Down, with the timer off

@@ -6,8 +6,7 @@ using namespace quarrix::test;
 
 TEST(Settler, GemsDropToTheirFinalRowsColumnByColumnLowestFirstEachMovePausedSoundedAndShown)
 {
-    FakeTimer timer;
-    Recorder log{timer};
+    Outside log;
     Board board;
     board.reset();
     paint(board, std::vector<std::string>(Board::Rows, "r....."));  // a full column costs nothing
@@ -64,13 +63,13 @@ TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanke
 {
     std::vector<std::string> stack(12, "...y..");
     land(stack, 3, 12, 3, 13);  // the next pair overwrites (3, 13) and the game goes on
-    EXPECT_TRUE(timer.enabled());
+    EXPECT_TRUE(log.enabled());
 
     stack.push_back("Rr.y..");  // one burst before the end
-    timer.setInterval(250);
+    log.setInterval(250);
     land(stack, 3, 13, 3, 14);
     EXPECT_NE(log.calls.find(" =10,1,1,250 "), std::string::npos);
-    EXPECT_FALSE(timer.enabled());
+    EXPECT_FALSE(log.enabled());
 }
 
 TEST_F(LandingTest, MusicSpeedIsTheHighestRowUnlessDisabledOrTheBoardIsEmpty)
