@@ -10,7 +10,6 @@
 #include <memory>
 #include <thread>
 
-using namespace std::chrono_literals;
 using namespace quarrix::test;
 using namespace quarrix::sound;
 
@@ -36,8 +35,7 @@ static std::vector<std::pair<std::size_t, std::size_t>> soundingSpans(const Reco
     return spans;
 }
 
-// Frequency of the left channel from the first and last of its rising zero crossings.
-static double frequency(const Recording& r, std::size_t from, std::size_t to)
+static double frequency(const Recording& r, std::size_t from, std::size_t to)  // by rising zero crossings
 {
     std::vector<std::size_t> rises;
     for (std::size_t f = from + 1; f < to; ++f) {
@@ -70,11 +68,10 @@ TEST(WaveWriter, FarChannelIsAttenuatedByThePanAndTheNearOneKeepsFullLevel)
     for (const auto& [position, leftDb, rightDb] : cases) {
         const Recording r = record([&](OpenAlAudio&, SoundBank& bank) {
             bank.PlaySound(file("tone.wav"), position, 0);
-            std::this_thread::sleep_for(400ms);
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
         });
-        const auto dB = [&](int channel) { return 20.0 * std::log10(peak(r, channel, 0, r.frames()) / 0.5); };
-        EXPECT_TRUE(std::abs(dB(0) - leftDb) < 0.5 && std::abs(dB(1) - rightDb) < 0.5)
-            << "position " << position << ": " << dB(0) << " dB left, " << dB(1) << " dB right";
+        EXPECT_NEAR(20 * std::log10(peak(r, 0, 0, r.frames()) / 0.5), leftDb, 0.5) << "left, position " << position;
+        EXPECT_NEAR(20 * std::log10(peak(r, 1, 0, r.frames()) / 0.5), rightDb, 0.5) << "right, position " << position;
     }
 }
 
@@ -85,13 +82,13 @@ TEST(WaveWriter, MusicResumesWhereItStoppedAndAtHeightFourteenPlaysSevenPerCentF
                           [](double t) { return (0.05 + 0.4 * t) * std::sin(TwoPi * 441.0 * t); }));
     const Recording r = record([&](OpenAlAudio& audio, SoundBank& bank) {
         bank.startMusic(file("music.wav"), 0);
-        std::this_thread::sleep_for(400ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
         audio.stop(bank.slot(0));
-        std::this_thread::sleep_for(300ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
         audio.play(bank.slot(0), true);
-        std::this_thread::sleep_for(100ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
         bank.SetBGMSpeed(14);
-        std::this_thread::sleep_for(500ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
     });
     const auto spans = soundingSpans(r);
     ASSERT_EQ(spans.size(), 2u);  // the speed change leaves no gap
