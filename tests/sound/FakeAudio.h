@@ -7,8 +7,7 @@
 
 namespace quarrix::test {
 
-// Buffers are plain records: tests read what was asked of them and set the status by hand
-// (finished, terminated) where the mixer would. Handle h is records[h - 1].
+// Buffers are plain records (handle h is records[h - 1]); tests set their status where the mixer would.
 class FakeAudio final : public sound::AudioDevice {
     using H = sound::BufferHandle;
     static constexpr std::uint32_t Loop = sound::StatusPlaying | sound::StatusLooping;
@@ -29,30 +28,24 @@ public:
     std::vector<std::string> deviceDescriptions() override { return devices; }
     H createBuffer(const std::string& file, int device) override
     {
-        ++createCalls;
         const auto rate = files.find(file);
-        if (device < 0 || device >= static_cast<int>(devices.size()) || rate == files.end()) {
+        if (++createCalls, device < 0 || device >= std::ssize(devices) || rate == files.end()) {
             return sound::NoBuffer;
         }
-        records.push_back(Buffer{file, device, 0, rate->second});
-        return records.size();
+        return records.push_back(Buffer{file, device, 0, rate->second}), records.size();
     }
     std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
     bool anyTerminated() override { return terminated_ > 0; }
     bool play(H h, bool loop) override { return valid(h) && (setStatus(h, loop ? Loop : sound::StatusPlaying), true); }
     bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
     bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
-    std::optional<std::int32_t> frequency(H h) override
-    {
-        return valid(h) ? std::optional(at(h).frequency) : std::nullopt;
-    }
+    std::optional<int> frequency(H h) override { return valid(h) ? std::optional(at(h).frequency) : std::nullopt; }
     bool setFrequency(H h, std::int32_t hz) override { return valid(h) && (at(h).frequency = hz, true); }
     void release(H h) override { stop(h) && (at(h).live = false); }
 
     Buffer& at(H h) { return records.at(h - 1); }
     H last() const { return records.size(); }  // the newest buffer created
     int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
-    // Keeps count of terminated buffers, so that anyTerminated needs no scan of a full table.
     void setStatus(H h, std::uint32_t st)
     {
         terminated_ += (st == sound::StatusTerminated) - (at(h).status == sound::StatusTerminated);
@@ -61,7 +54,7 @@ public:
 
 private:
     bool valid(H h) { return (h >= 1 && h <= records.size() && records[h - 1].live) || (++deadCalls, false); }
-    int terminated_ = 0;
+    int terminated_ = 0;  // kept by setStatus, so that anyTerminated scans nothing
 };
 
 }  // namespace quarrix::test
