@@ -16,8 +16,8 @@ namespace quarrix::test {
 using Lines = std::vector<std::string>;
 
 // Boards drawn as text, top line highest, last line row 0: '.' empty, r y g b normal gems,
-// R Y G B destroyers (the draw order), '?' a filled cell holding no known gem.
-inline const std::string Letters = "rygbRYGB?";
+// R Y G B destroyers (the draw order).
+inline const std::string Letters = "rygbRYGB";
 
 inline void paint(Board& board, const std::vector<std::string>& lines)
 {
@@ -29,24 +29,6 @@ inline void paint(Board& board, const std::vector<std::string>& lines)
             }
         }
     }
-}
-
-// The lowest `rows` rows, drawn as paint() reads them.
-inline Lines picture(const Board& board, int rows)
-{
-    Lines out;
-    for (int r = rows - 1; r >= 0; --r) {
-        std::string line;
-        for (int c = 0; c < Board::Columns; ++c) {
-            int k = 0;
-            while (k < 8 && board.cell(c, r).gem() != gemForDraw(k)) {
-                ++k;
-            }
-            line += board.filled(c, r) ? Letters[static_cast<std::size_t>(k)] : '.';
-        }
-        out.push_back(line);
-    }
-    return out;
 }
 
 inline int countFilled(const Board& board)
