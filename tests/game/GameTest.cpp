@@ -9,9 +9,12 @@ namespace {
 
 using GameTest = GameFixture;
 
-TEST_F(GameTest, NewGameClearsBoardAndFiguresAndDealsTwoPairsInDrawOrder)
+TEST_F(GameTest, NewGameClearsBoardAndFiguresDealsTwoPairsInDrawOrderAndBlocksTheSpeedItems)
 {
+    EXPECT_TRUE(game.chooseSpeed(6));
     game.newGame();
+    EXPECT_FALSE(game.chooseSpeed(0));
+    EXPECT_EQ(log.interval(), 250);
     paint(board(), {"rygb.r"});
     field().figures = Figures{500, 3, 4, 5, 6};
     log.values = {0.6F, 0.3F, 0.99F, 0.5F};  // lower gem from u*8, upper from u*4, then the preview
@@ -22,16 +25,8 @@ TEST_F(GameTest, NewGameClearsBoardAndFiguresAndDealsTwoPairsInDrawOrder)
     EXPECT_EQ(countFilled(board()), 2);
     EXPECT_TRUE(board().cell(3, 14).gem() == gemForDraw(1) && board().cell(3, 13).gem() == gemForDraw(4));
     EXPECT_TRUE(field().next.lower == gemForDraw(7) && field().next.upper == gemForDraw(2));
-}
-
-TEST_F(GameTest, SpeedItemsWorkOnlyWhileTheTimerIsOff)
-{
-    EXPECT_TRUE(game.chooseSpeed(6));
-    game.newGame();
-    EXPECT_FALSE(game.chooseSpeed(0));
     log.on = false;                     // as game over does
     EXPECT_FALSE(game.chooseSpeed(7));  // no such item
-    EXPECT_EQ(log.interval(), 250);
     EXPECT_TRUE(game.chooseSpeed(5) && log.interval() == 500 && game.speed().checkedItem() == 5);
 }
 
@@ -97,39 +92,17 @@ TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
     EXPECT_EQ(log.calls, "");
 }
 
-// Key, start cells, filled cells, end cells.
-struct Move {
-    int key;
-    Cells start;
-    std::vector<std::pair<int, int>> blocked;
-    Cells end;
-};
-
-class PairControlsTest : public GameFixture {
-protected:
-    void run(const std::vector<Move>& moves)
-    {
-        for (const Move& m : moves) {
-            SCOPED_TRACE(testing::Message() << "key " << m.key << " at " << m.start[0] << "," << m.start[1]);
-            startWithPair(m.start[0], m.start[1], m.start[2], m.start[3]);
-            for (const auto& [c, r] : m.blocked) {
-                board().place(c, r, gemForDraw(2));
-            }
-            game.keyDown(m.key);
-            EXPECT_EQ(pairCells(), m.end);
-            // Each gem arrives as itself and leaves nothing behind.
-            EXPECT_EQ(board().cell(m.end[0], m.end[1]).gem(), gemForDraw(0));
-            EXPECT_EQ(board().cell(m.end[2], m.end[3]).gem(), gemForDraw(1));
-            EXPECT_EQ(countFilled(board()), 2 + static_cast<int>(m.blocked.size()));
-        }
-    }
-};
-
 // Shifts need free cells beside the pair; gem 0 turns a quarter counterclockwise around gem 1,
 // else the half turn, else clockwise, skipping cells off the board.
-TEST_F(PairControlsTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
+TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
 {
-    run({
+    struct Move {
+        int key;
+        Cells start;
+        std::vector<std::pair<int, int>> blocked;
+        Cells end;
+    };
+    const Move moves[] = {
         {KeyLeft, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},         // vertical at the wall
         {KeyRight, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},        // vertical, free
         {KeyRight, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},  // needs both side cells
@@ -147,13 +120,24 @@ TEST_F(PairControlsTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
         {KeyUp, {1, 0, 2, 0}, {}, {3, 0, 2, 0}},                      // below is off the board: half turn
         {KeyUp, {1, 0, 2, 0}, {{3, 0}}, {2, 1, 2, 0}},                // ... taken: above
         {KeyUp, {4, 3, 5, 3}, {{5, 2}}, {5, 4, 5, 3}},                // below taken, half turn off: above
-    });
+    };
+    for (const Move& m : moves) {
+        SCOPED_TRACE(testing::Message() << "key " << m.key << " at " << m.start[0] << "," << m.start[1]);
+        startWithPair(m.start[0], m.start[1], m.start[2], m.start[3]);
+        for (const auto& [c, r] : m.blocked) {
+            board().place(c, r, gemForDraw(2));
+        }
+        game.keyDown(m.key);
+        EXPECT_EQ(pairCells(), m.end);
+        // Each gem arrives as itself and leaves nothing behind.
+        EXPECT_TRUE(board().cell(m.end[0], m.end[1]).gem() == gemForDraw(0) &&
+                    board().cell(m.end[2], m.end[3]).gem() == gemForDraw(1));
+        EXPECT_EQ(countFilled(board()), 2 + static_cast<int>(m.blocked.size()));
+    }
 }
 
-TEST_F(PairControlsTest, KeysNeedAGameAndOnlyDownActsOnAnInactivePair)
+TEST_F(GameTest, OnlyDownActsOnAnInactivePair)
 {
-    game.keyDown(KeyDown);
-    EXPECT_EQ(countFilled(board()), 0);
     startWithPair(2, 5, 2, 6);
     pair().PairActive = false;
     for (const int code : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 13, 32, 65, 0x70, 0xFFFF, -1}) {
