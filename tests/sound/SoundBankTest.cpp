@@ -39,10 +39,9 @@ TEST(SoundBank, EffectsReuseTerminatedSlotsACleanUpTrimsTheTopAndAFullTablePacks
     for (int i = 1; i < SoundBank::MaxSlots; ++i) {
         bank.PlaySound("Dink.wav", 2, 0);
     }
-    bank.CleanUpSndBuffer();  // no spare slot past the last one
-    ASSERT_EQ(bank.slotCount(), static_cast<std::size_t>(SoundBank::MaxSlots));
+    bank.CleanUpSndBuffer();
+    ASSERT_EQ(bank.slotCount(), static_cast<std::size_t>(SoundBank::MaxSlots));  // no spare slot past the last one
     bank.PlaySound("PahTush.wav", 0, 0);  // every slot still sounds; the effect it replaces is released
-    ASSERT_EQ(bank.slotCount(), static_cast<std::size_t>(audio.liveCount()));
     ASSERT_EQ(audio.liveCount(), SoundBank::MaxSlots);
     EXPECT_EQ(audio.at(bank.slot(bank.slotCount() - 1)).file, "PahTush.wav");
 
