@@ -20,10 +20,7 @@ ScoreKeeper::ScoreKeeper(Services services, std::string path)
 bool ScoreKeeper::load()
 {
     seen_ = FileStore::stamp(path_);
-    std::string bytes;
-    const bool loaded = FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read &&
-                        HighScoresReader::read(bytes, tables_) == ReadOutcome::Loaded;
-    if (!loaded) {
+    if (!readInto(tables_)) {
         messages_.showMessage(std::string(LoadErrorMessage));
         return false;
     }
@@ -79,15 +76,20 @@ bool ScoreKeeper::catchUp()
     if (now == seen_) {
         return false;
     }
-    std::string bytes;
     HighScoreTables fresh;
-    if (FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) != FileStore::ReadStatus::Read ||
-        HighScoresReader::read(bytes, fresh) != ReadOutcome::Loaded) {
+    if (!readInto(fresh)) {
         return false;
     }
     tables_ = fresh;
     seen_ = now;
     return true;
+}
+
+bool ScoreKeeper::readInto(HighScoreTables& tables) const
+{
+    std::string bytes;
+    return FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read &&
+           HighScoresReader::read(bytes, tables) == ReadOutcome::Loaded;
 }
 
 void ScoreKeeper::refreshPanel()

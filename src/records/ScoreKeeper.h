@@ -46,6 +46,8 @@ public:
 
 private:
     bool catchUp();
+    // Reads the whole file into `tables`; false when it is missing, too large or damaged.
+    bool readInto(HighScoreTables& tables) const;
     void refreshPanel();
     std::string saveFailureMessage(const std::string& reason) const;
 
