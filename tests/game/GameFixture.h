@@ -111,6 +111,14 @@ protected:
         log.calls.clear();
     }
 
+    // Lands a pair that is already resting: one tick finds both gems blocked.
+    void land(const std::vector<std::string>& stack, int c0, int r0, int c1, int r1, Gem g0 = gemForDraw(0),
+              Gem g1 = gemForDraw(1))
+    {
+        startWithPair(c0, r0, c1, r1, stack, g0, g1);
+        game.tick();
+    }
+
     std::array<int, 4> pairCells() const
     {
         const FallingPair& p = game.field().pair;

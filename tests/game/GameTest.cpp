@@ -72,8 +72,12 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
         EXPECT_EQ(pairCells(), t.after) << t.what;
         EXPECT_EQ(countFilled(board()), before + (t.after[1] == 13 ? 2 : 0)) << t.what;  // no gem lost or doubled
     }
-    // The last pair split: its free gem falls alone, silent until it lands and the next pair comes.
-    for (int i = 0; i < 5; ++i) {
+    // The last pair split: only Down moves it, a drop step; its free gem falls alone, silent until it lands.
+    for (const int key : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 65, -1, int{KeyDown}}) {
+        game.keyDown(key);
+    }
+    EXPECT_EQ(pairCells(), (Cells{2, 5, 3, 3}));
+    for (int i = 0; i < 4; ++i) {
         game.tick();
     }
     EXPECT_EQ(log.of('c'), "23");
@@ -82,9 +86,8 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
 
 TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
 {
-    startWithPair(3, 13, 3, 14, std::vector<std::string>(13, "...r.."));
     log.setInterval(500);
-    game.tick();
+    land(std::vector<std::string>(13, "...r.."), 3, 13, 3, 14);
     EXPECT_EQ(log.calls, "c3 c3 c3 g =0,0,0,500 x s14");
     EXPECT_TRUE(!log.enabled() && pair().PairActive);  // the last pair still answers the arrows
     log.calls.clear();
@@ -134,19 +137,6 @@ TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
                     board().cell(m.end[2], m.end[3]).gem() == gemForDraw(1));
         EXPECT_EQ(countFilled(board()), 2 + static_cast<int>(m.blocked.size()));
     }
-}
-
-TEST_F(GameTest, OnlyDownActsOnAnInactivePair)
-{
-    startWithPair(2, 5, 2, 6);
-    pair().PairActive = false;
-    for (const int code : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 13, 32, 65, 0x70, 0xFFFF, -1}) {
-        game.keyDown(code);
-    }
-    EXPECT_EQ(pairCells(), (Cells{2, 5, 2, 6}));
-    EXPECT_EQ(log.calls, "");
-    game.keyDown(KeyDown);  // still a drop step
-    EXPECT_EQ(pairCells(), (Cells{2, 4, 2, 5}));
 }
 
 }  // namespace

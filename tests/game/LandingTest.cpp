@@ -20,16 +20,7 @@ TEST(Settler, GemsDropToTheirFinalRowsColumnByColumnLowestFirstEachMovePausedSou
     EXPECT_EQ(log.calls, "p c2 r p c2 r p c4 r p c5 r p c5 r");  // each move paused, sounded, shown
 }
 
-// Lands a pair that is already resting: one tick finds both gems blocked.
-class LandingTest : public GameFixture {
-protected:
-    void land(const std::vector<std::string>& stack, int c0, int r0, int c1, int r1, Gem g0 = gemForDraw(0),
-              Gem g1 = gemForDraw(1))
-    {
-        startWithPair(c0, r0, c1, r1, stack, g0, g1);
-        game.tick();
-    }
-};
+using LandingTest = GameFixture;
 
 TEST_F(LandingTest, EachRemovedGemPausesSoundsAndRepaintsInFloodOrder)
 {
@@ -49,8 +40,10 @@ TEST_F(LandingTest, SettlingSetsOffANextBurstCountedAsComboAndBestFiguresCarryOv
     EXPECT_EQ(field().figures, (Figures{70, 2, 2, 2, 3}));
 
     // A landing without a burst (a lone destroyer stays) resets Current, keeps score and Best.
+    log.musicOff = true;  // and the music's speed is left alone
     land({}, 0, 0, 0, 1, gemForDraw(4), gemForDraw(1));
     EXPECT_EQ(field().figures, (Figures{70, 0, 0, 2, 3}));
+    EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
 TEST_F(LandingTest, GroupsBurstInScanOrder)
@@ -74,12 +67,8 @@ TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanke
     EXPECT_FALSE(log.enabled());
 }
 
-TEST_F(LandingTest, MusicSpeedIsTheHighestRowUnlessDisabledOrTheBoardIsEmpty)
+TEST_F(LandingTest, MusicSpeedIsTheHighestRowUnlessTheBoardIsEmpty)
 {
-    log.musicOff = true;
-    land({}, 0, 0, 0, 1);
-    EXPECT_TRUE(log.calls.ends_with(" x"));
-    log.musicOff = false;
     land({}, 1, 0, 2, 0, gemForDraw(4), gemForDraw(0));  // the burst empties the board
     EXPECT_TRUE(log.calls.ends_with(" x"));
     land(std::vector<std::string>(10, "g....."), 5, 0, 5, 1);

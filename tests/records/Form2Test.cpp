@@ -1,5 +1,5 @@
 #include "RecordsFakes.h"
-#include "ui/Dialogs.h"
+#include "tests/ui/UiFakes.h"
 #include "ui/Form2.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +10,6 @@
 
 using namespace quarrix;
 using namespace quarrix::test;
-
-// Answers the input boxes in turn, then cancels; keeps every message shown.
-struct ScriptedDialogs final : ui::Dialogs {
-    QStringList answers, messages;
-    int prompts = 0;
-    void message(const QString& text) override { messages << text; }
-    QString inputBox(const QString& /*prompt*/) override { return answers.value(prompts++); }
-    QString openFile(const QString& /*title*/, const QString& /*filter*/) override { return {}; }
-};
 
 static QStringList items(const QWidget& form, const char* name)
 {
@@ -33,7 +24,7 @@ static QStringList items(const QWidget& form, const char* name)
 TEST(Form2, ShowsTabsTakesAFinishedGameIntoTheFileAndANewWindowReadsItBack)
 {
     TempWorkingDir dir;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     RecordsFakes panel;
     const auto form = std::make_unique<ui::Form2>(dialogs, panel);
     EXPECT_EQ(dialogs.messages.size(), 1);  // no file yet: the load error

@@ -13,15 +13,6 @@
 using namespace quarrix::test;
 using namespace quarrix::sound;
 
-static float peak(const Recording& r, int channel, std::size_t from, std::size_t to)
-{
-    float loudest = 0.0F;
-    for (std::size_t f = from; f < to; ++f) {
-        loudest = std::max(loudest, std::abs(r.samples[2 * f + channel]));  // two channels a frame
-    }
-    return loudest;
-}
-
 // The stretches [first, second) of sound separated by more than 0.1 s of silence.
 static std::vector<std::pair<std::size_t, std::size_t>> soundingSpans(const Recording& r)
 {
@@ -33,17 +24,6 @@ static std::vector<std::pair<std::size_t, std::size_t>> soundingSpans(const Reco
         }
     }
     return spans;
-}
-
-static double frequency(const Recording& r, std::size_t from, std::size_t to)  // by rising zero crossings
-{
-    std::vector<std::size_t> rises;
-    for (std::size_t f = from + 1; f < to; ++f) {
-        if (r.samples[2 * f - 2] < 0.0F && r.samples[2 * f] >= 0.0F) {
-            rises.push_back(f);
-        }
-    }
-    return rises.size() < 2 ? 0.0 : (rises.size() - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
 }
 
 static std::string file(const std::string& name)

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,19 +29,14 @@ static FILE* startServer()
 static void expectMusic(const char* when)
 {
     FILE* parec = ::popen(
-        "timeout 10 parec -d test.monitor --raw --format=s16le --rate=44100 --channels=1 "
-        "--latency-msec=20 | head -c 44100",
+        "timeout 10 parec -d test.monitor --raw --format=float32le --rate=44100 --channels=1 "
+        "--latency-msec=20 | head -c 88200",
         "r");
-    std::array<std::int16_t, 22050> s{};
-    std::fread(s.data(), 2, s.size(), parec);
+    test::Recording r{44100, 1, std::vector<float>(22050)};
+    std::fread(r.samples.data(), sizeof(float), r.samples.size(), parec);
     ::pclose(parec);
-    double sum = 0.0, rising = 0.0;
-    for (std::size_t i = s.size() / 2; i < s.size(); ++i) {
-        sum += s[i] / 32768.0 * (s[i] / 32768.0);
-        rising += s[i - 1] < 0 && s[i] >= 0 ? 1 : 0;
-    }
-    EXPECT_GT(std::sqrt(sum / 11025), 0.1) << "music level " << when;
-    EXPECT_NEAR(rising * 4, 441.0 * 23594 / 22050, 5.0) << "music pitch " << when;
+    EXPECT_GT(test::peak(r, 0, 11025, 22050), 0.3) << "music level " << when;
+    EXPECT_NEAR(test::frequency(r, 11025, 22050), 441.0 * 23594 / 22050, 3.0) << "music pitch " << when;
 }
 
 TEST(SoundServer, SoundStopsWithTheServerAndComesBackWithTheNextSoundAfterItsRestart)

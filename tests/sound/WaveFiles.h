@@ -35,4 +35,27 @@ inline Recording readRecording(const std::string& path)
     return r;
 }
 
+// The loudest sample of `channel` in frames [from, to).
+inline float peak(const Recording& r, int channel, std::size_t from, std::size_t to)
+{
+    float loudest = 0.0F;
+    for (std::size_t f = from; f < to; ++f) {
+        loudest = std::max(loudest, std::abs(r.samples[f * static_cast<std::size_t>(r.channels) + channel]));
+    }
+    return loudest;
+}
+
+// The pitch of the first channel in frames [from, to), by its rising zero crossings.
+inline double frequency(const Recording& r, std::size_t from, std::size_t to)
+{
+    const auto c = static_cast<std::size_t>(r.channels);
+    std::vector<std::size_t> rises;
+    for (std::size_t f = from + 1; f < to; ++f) {
+        if (r.samples[c * (f - 1)] < 0.0F && r.samples[c * f] >= 0.0F) {
+            rises.push_back(f);
+        }
+    }
+    return rises.size() < 2 ? 0.0 : (rises.size() - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
+}
+
 }  // namespace quarrix::test

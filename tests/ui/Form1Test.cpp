@@ -43,9 +43,10 @@ protected:
     QTimer* timer = form.findChild<QTimer*>(QStringLiteral("Timer1"));
 };
 
-TEST_F(Form1Test, ShortcutsAndMenuCommandsReachTheRulesAndTheCompanionWindows)
+TEST_F(Form1Test, MenuCommandsReachTheRulesAndTheCompanionsARefusedSpeedKeepsItsCheckAndGameOverRanks)
 {
     EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
+    action("M_S_150")->trigger();
     const std::pair<const char*, QKeySequence> keys[] = {{"M_R_S", Qt::Key_F2},  {"H_R_Co", Qt::Key_F3},
                                                          {"H_R_Ch", Qt::Key_F4}, {"M_S_S", Qt::Key_F5},
                                                          {"M_H_hmm", {}},        {"M_F_NewGame", Qt::Key_F1}};
@@ -55,6 +56,15 @@ TEST_F(Form1Test, ShortcutsAndMenuCommandsReachTheRulesAndTheCompanionWindows)
     }
     EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
     EXPECT_TRUE(timer->isActive());
+    action("M_S_50")->trigger();  // refused during a game
+    EXPECT_TRUE(action("M_S_150")->isChecked() && !action("M_S_50")->isChecked());
+    for (int r = 0; r < 13; ++r) {
+        field().board.place(3, r, gemForDraw(r % 2 == 0 ? 0 : 3));  // no burst, whatever the pair
+    }
+    QTest::keyClick(&form, Qt::Key_Down);
+    EXPECT_EQ(dialogs.messages, (QStringList{"Game Over"}));
+    ASSERT_EQ(companions.finished.size(), 1U);
+    EXPECT_EQ(companions.finished[0].intervalMs, 500);
 }
 
 TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
@@ -105,21 +115,6 @@ TEST_F(Form1Test, EachRemovalStepReachesTheScreenBeforeTheNextWithItsFigures)
     QTest::keyClick(&form, Qt::Key_Down);
     EXPECT_EQ(seen, (QStringList{"0 0", "1 20", "2 20"}));
     EXPECT_EQ(label("lblCChain"), QStringLiteral("2"));
-}
-
-TEST_F(Form1Test, ASpeedRefusedDuringPlayLeavesTheCheckAndGameOverRanksWithTheSpeed)
-{
-    action("M_S_150")->trigger();
-    action("M_F_NewGame")->trigger();
-    action("M_S_50")->trigger();
-    EXPECT_TRUE(action("M_S_150")->isChecked() && !action("M_S_50")->isChecked());
-    for (int r = 0; r < 13; ++r) {
-        field().board.place(3, r, gemForDraw(r % 2 == 0 ? 0 : 3));  // no burst, whatever the pair
-    }
-    QTest::keyClick(&form, Qt::Key_Down);
-    EXPECT_EQ(dialogs.messages, (QStringList{"Game Over"}));
-    ASSERT_EQ(companions.finished.size(), 1U);
-    EXPECT_EQ(companions.finished[0].intervalMs, 500);
 }
 
 // A companion window the player closed comes back, freshly loaded, the next time it is needed.

@@ -10,18 +10,19 @@
 
 namespace quarrix::test {
 
+// Answers the input boxes in turn, then cancels; keeps every message and file dialog shown.
 class FakeDialogs final : public ui::Dialogs {
 public:
     void message(const QString& text) override { messages << text; }
-    QString inputBox(const QString& /*prompt*/) override { return {}; }
+    QString inputBox(const QString& /*prompt*/) override { return answers.value(prompts++); }
     QString openFile(const QString& title, const QString& filter) override
     {
         fileDialogs << title + QLatin1Char('|') + filter;
         return chosenFile;
     }
-    QStringList messages;
-    QStringList fileDialogs;
+    QStringList answers, messages, fileDialogs;
     QString chosenFile;
+    int prompts = 0;
 };
 
 // Companion windows that note what the main window asks of them; their sound stays silent.
