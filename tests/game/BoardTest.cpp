@@ -39,12 +39,8 @@ Cells listed(const DestroyerGroup& g)
 
 TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
 {
-    struct Case {
-        std::vector<std::string> lines;
-        int c, r;
-        Cells expected;
-    };
-    const Case cases[] = {
+    // the board, the destroyer filled from, the cells listed
+    const std::tuple<std::vector<std::string>, int, int, Cells> cases[] = {
         {{".r....", "rRr...", ".r...."}, 1, 1, {{1, 1}, {1, 0}, {0, 1}, {1, 2}, {2, 1}}},  // the four directions
         {{"rr....", "Rr...."}, 0, 0, {{0, 0}, {0, 1}, {1, 1}, {1, 0}}},  // (1,1) reached through (0,1) first
         {{".r....", "R....."}, 0, 0, {{0, 0}}},                          // diagonal never joins
@@ -53,12 +49,12 @@ TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
         {{"rrrr..", "R....Y"}, 5, 0, {{5, 0}}},                          // alone, after a larger group
     };
     DestroyerGroup group;  // one object for every fill: each must forget the one before
-    for (const Case& t : cases) {
+    for (const auto& [lines, c, r, expected] : cases) {
         Board board;
         board.reset();
-        test::paint(board, t.lines);
-        group.fill(board, t.c, static_cast<std::int16_t>(t.r));
-        EXPECT_EQ(listed(group), t.expected) << t.lines[0];
+        test::paint(board, lines);
+        group.fill(board, c, static_cast<std::int16_t>(r));
+        EXPECT_EQ(listed(group), expected) << lines[0];
     }
 }
 

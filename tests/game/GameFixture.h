@@ -7,24 +7,22 @@
 
 #include <algorithm>
 #include <array>
+#include <ranges>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarrix::test {
 
-using Lines = std::vector<std::string>;
-
 // Boards drawn as text, top line highest, last line row 0: '.' empty, r y g b normal gems,
 // R Y G B destroyers (the draw order).
-inline const std::string Letters = "rygbRYGB";
-
 inline void paint(Board& board, const std::vector<std::string>& lines)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (int c = 0; c < Board::Columns; ++c) {
-            const auto k = Letters.find(lines[i][static_cast<std::size_t>(c)]);
-            if (k < 8) {
+            const auto k = std::string_view("rygbRYGB").find(lines[i][static_cast<std::size_t>(c)]);
+            if (k != std::string_view::npos) {
                 board.place(c, static_cast<int>(lines.size() - 1 - i), gemForDraw(static_cast<int>(k)));
             }
         }
@@ -33,11 +31,8 @@ inline void paint(Board& board, const std::vector<std::string>& lines)
 
 inline int countFilled(const Board& board)
 {
-    int n = 0;
-    for (int i = 0; i < Board::Cells; ++i) {
-        n += board.cellAt(i).Filled ? 1 : 0;
-    }
-    return n;
+    const auto filled = [&board](int i) { return board.cellAt(i).Filled; };
+    return static_cast<int>(std::ranges::count_if(std::views::iota(0, Board::Cells), filled));
 }
 
 // The rules' outside world. It deals prepared values, then 0, and notes every call, in order, a

@@ -46,14 +46,8 @@ TEST(PairSequence, FixedStartRepeatsStaysBelowOneAndMakesHalfTheLowerGemsDestroy
 // that cannot fall lands whole, one that half rests splits and its free gem falls on silently.
 TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
 {
-    struct Case {
-        const char* what;
-        Cells start;
-        int support;  // row of a gem under gem 0, or -1
-        std::string sounds;
-        Cells after;  // row 13: landed, a new pair was dealt
-    };
-    const Case cases[] = {
+    // what, the pair's cells, the row of a gem under gem 0 (or -1), the sounds, the cells after (row 13: dealt anew)
+    const std::tuple<const char*, Cells, int, std::string, Cells> cases[] = {
         {"upright on the floor", {4, 1, 4, 0}, -1, "444", {3, 13, 3, 14}},
         {"flat on the floor", {4, 0, 3, 0}, -1, "434", {3, 13, 3, 14}},
         {"upright on a stack", {1, 3, 1, 4}, 2, "111", {3, 13, 3, 14}},
@@ -61,16 +55,16 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
         {"lower gem moves first", {0, 8, 0, 7}, -1, "", {0, 7, 0, 6}},
         {"flat, half resting", {2, 5, 3, 5}, 4, "2", {2, 5, 3, 4}},
     };
-    for (const Case& t : cases) {
-        startWithPair(t.start[0], t.start[1], t.start[2], t.start[3]);
-        if (t.support >= 0) {
-            board().place(t.start[0], t.support, gemForDraw(2));
+    for (const auto& [what, start, support, sounds, after] : cases) {
+        startWithPair(start[0], start[1], start[2], start[3]);
+        if (support >= 0) {
+            board().place(start[0], support, gemForDraw(2));
         }
         const int before = countFilled(board());
         game.tick();
-        EXPECT_EQ(log.of('c'), t.sounds) << t.what;
-        EXPECT_EQ(pairCells(), t.after) << t.what;
-        EXPECT_EQ(countFilled(board()), before + (t.after[1] == 13 ? 2 : 0)) << t.what;  // no gem lost or doubled
+        EXPECT_EQ(log.of('c'), sounds) << what;
+        EXPECT_EQ(pairCells(), after) << what;
+        EXPECT_EQ(countFilled(board()), before + (after[1] == 13 ? 2 : 0)) << what;  // no gem lost or doubled
     }
     // The last pair split: only Down moves it, a drop step; its free gem falls alone, silent until it lands.
     for (const int key : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 65, -1, int{KeyDown}}) {
@@ -99,13 +93,8 @@ TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
 // else the half turn, else clockwise, skipping cells off the board.
 TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
 {
-    struct Move {
-        int key;
-        Cells start;
-        std::vector<std::pair<int, int>> blocked;
-        Cells end;
-    };
-    const Move moves[] = {
+    // key, the pair's cells, the cells filled around it, the pair's cells after
+    const std::tuple<int, Cells, std::vector<std::pair<int, int>>, Cells> moves[] = {
         {KeyLeft, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},         // vertical at the wall
         {KeyRight, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},        // vertical, free
         {KeyRight, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},  // needs both side cells
@@ -124,18 +113,18 @@ TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
         {KeyUp, {1, 0, 2, 0}, {{3, 0}}, {2, 1, 2, 0}},                // ... taken: above
         {KeyUp, {4, 3, 5, 3}, {{5, 2}}, {5, 4, 5, 3}},                // below taken, half turn off: above
     };
-    for (const Move& m : moves) {
-        SCOPED_TRACE(testing::Message() << "key " << m.key << " at " << m.start[0] << "," << m.start[1]);
-        startWithPair(m.start[0], m.start[1], m.start[2], m.start[3]);
-        for (const auto& [c, r] : m.blocked) {
+    for (const auto& [key, start, blocked, end] : moves) {
+        SCOPED_TRACE(testing::Message() << "key " << key << " at " << start[0] << "," << start[1]);
+        startWithPair(start[0], start[1], start[2], start[3]);
+        for (const auto& [c, r] : blocked) {
             board().place(c, r, gemForDraw(2));
         }
-        game.keyDown(m.key);
-        EXPECT_EQ(pairCells(), m.end);
+        game.keyDown(key);
+        EXPECT_EQ(pairCells(), end);
         // Each gem arrives as itself and leaves nothing behind.
-        EXPECT_TRUE(board().cell(m.end[0], m.end[1]).gem() == gemForDraw(0) &&
-                    board().cell(m.end[2], m.end[3]).gem() == gemForDraw(1));
-        EXPECT_EQ(countFilled(board()), 2 + static_cast<int>(m.blocked.size()));
+        EXPECT_TRUE(board().cell(end[0], end[1]).gem() == gemForDraw(0) &&
+                    board().cell(end[2], end[3]).gem() == gemForDraw(1));
+        EXPECT_EQ(countFilled(board()), 2 + static_cast<int>(blocked.size()));
     }
 }
 

@@ -46,12 +46,13 @@ TEST_F(LandingTest, SettlingSetsOffANextBurstCountedAsComboAndBestFiguresCarryOv
     EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
-TEST_F(LandingTest, GroupsBurstInScanOrder)
+TEST_F(LandingTest, GroupsBurstInScanOrderAndAnEmptiedBoardLeavesTheMusicSpeedAlone)
 {
-    // Column 1's group (chain 2) comes before column 3's (chain 1) in the scan.
-    land({".b....", ".b.g..", ".B.G.."}, 5, 0, 5, 1);
-    EXPECT_EQ(log.of('d'), "11133");
-    EXPECT_EQ(field().figures, (Figures{20 + 20, 2, 1, 2, 2}));
+    // Column 1's group (chain 1) comes before column 3's (chain 2, with the pair) in the scan.
+    land({".b....", ".B.G.."}, 3, 1, 3, 2, gemForDraw(2), gemForDraw(2));
+    EXPECT_EQ(log.of('d'), "11333");
+    EXPECT_EQ(field().figures, (Figures{10 + 40, 2, 2, 2, 2}));
+    EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
 TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanked)
@@ -65,12 +66,4 @@ TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanke
     land(stack, 3, 13, 3, 14);
     EXPECT_NE(log.calls.find(" =10,1,1,250 "), std::string::npos);
     EXPECT_FALSE(log.enabled());
-}
-
-TEST_F(LandingTest, MusicSpeedIsTheHighestRowUnlessTheBoardIsEmpty)
-{
-    land({}, 1, 0, 2, 0, gemForDraw(4), gemForDraw(0));  // the burst empties the board
-    EXPECT_TRUE(log.calls.ends_with(" x"));
-    land(std::vector<std::string>(10, "g....."), 5, 0, 5, 1);
-    EXPECT_TRUE(log.calls.ends_with(" x s9"));
 }

@@ -21,7 +21,7 @@ struct Form3Test : ::testing::Test {
     test::FakeAudio::Buffer& music() { return audio.records.at(0); }  // loaded by the window
 };
 
-TEST_F(Form3Test, OpensWithTheMusicLoopingPausesItWhileTickedAndRefusesANameNotEndingInWav)
+TEST_F(Form3Test, MusicPausesWhileTickedBadNamesAreRefusedBrowsingFillsNamesAndAChosenDeviceServesTheNextSound)
 {
     EXPECT_TRUE(music().file == "BGM_2.wav" && music().status == (sound::StatusPlaying | sound::StatusLooping));
     form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
@@ -31,10 +31,7 @@ TEST_F(Form3Test, OpensWithTheMusicLoopingPausesItWhileTickedAndRefusesANameNotE
     form.findChild<QLineEdit*>("txtBGM")->setText("music().WAV");
     click("cmdBGMPlay");
     EXPECT_EQ(dialogs.messages, QStringList{"This is not a valid Sound File!"});
-}
 
-TEST_F(Form3Test, BrowseFillsTheNameUnlessCancelledAndAChosenDeviceServesTheNextSound)
-{
     dialogs.chosenFile = "/sounds/knock.wav";
     click("cmdGCclect");
     dialogs.chosenFile.clear();

@@ -35,25 +35,15 @@ public:
     SoundInterface& sound() override { return *this; }
 
     void playCollision(std::int16_t /*position*/) override {}
-    void playDestruction(std::int16_t /*position*/) override
-    {
-        if (onDestroy) {
-            onDestroy();
-        }
-    }
-    void cleanUpBuffers() override  // once at the end of every landing, before the next pair
-    {
-        if (onLanding) {
-            onLanding();
-        }
-    }
+    void playDestruction(std::int16_t /*position*/) override { onDestroy(); }
+    void cleanUpBuffers() override { onLanding(); }
     bool musicDisabled() override { return false; }
     void setMusicSpeed(std::int16_t /*height*/) override {}
 
     QStringList calls;
     std::vector<FinishedGame> finished;
-    std::function<void()> onDestroy;  // run at each destruction sound, in the middle of a resolution
-    std::function<void()> onLanding;
+    std::function<void()> onDestroy = [] {};  // at each destruction sound, in the middle of a resolution
+    std::function<void()> onLanding = [] {};  // once at the end of every landing, before the next pair
 };
 
 }  // namespace quarrix::test
