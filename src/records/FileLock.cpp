@@ -4,8 +4,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 #include <thread>
+#include <utility>
 
 namespace quarrix::records {
 
@@ -25,16 +25,14 @@ FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) 
 {
     const auto giveUp = std::chrono::steady_clock::now() + patience;
     while (true) {
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd_ < 0) {
+        FileDescriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666));
+        if (!file.valid()) {
             return;
         }
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0 && stillNamedBy(fd_, path)) {
-            held_ = true;
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0 && stillNamedBy(file.get(), path)) {
+            file_ = std::move(file);
             return;
         }
-        ::close(fd_);
-        fd_ = -1;
         if (std::chrono::steady_clock::now() >= giveUp) {
             return;
         }
@@ -44,11 +42,8 @@ FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) 
 
 FileLock::~FileLock()
 {
-    if (held_) {
+    if (held()) {
         ::unlink(path_.c_str());  // still locked: nobody can take the name meanwhile
-    }
-    if (fd_ >= 0) {
-        ::close(fd_);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileDescriptor.h"
+
 #include <chrono>
 #include <string>
 
@@ -16,12 +18,11 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool held() const { return held_; }
+    bool held() const { return file_.valid(); }
 
 private:
     std::string path_;
-    int fd_ = -1;
-    bool held_ = false;
+    FileDescriptor file_;  // open only while the lock is held
 };
 
 }  // namespace quarrix::records

@@ -3,7 +3,6 @@
 #include "FileLock.h"
 #include "HighScoresReader.h"
 #include "HighScoresWriter.h"
-#include "NumericText.h"
 #include "TableRanker.h"
 
 #include <unistd.h>
@@ -55,11 +54,7 @@ void ScoreKeeper::processScore(const FinishedGame& game)
         const FileLock lock(path_ + ".lock", std::chrono::milliseconds(1500));
         if (catchUp()) {
             for (const auto& [t, row] : entered) {
-                HighScoreTable& table = tables_[static_cast<std::size_t>(t)];
-                const std::size_t index = TableRanker::insertionIndex(table, t, NumericText::value(keyText(row, t)));
-                if (index < HighScoreTable::Capacity) {
-                    table.insert(index, row);
-                }
+                TableRanker::place(tables_[static_cast<std::size_t>(t)], t, row);
             }
         }
         save();

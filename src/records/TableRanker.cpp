@@ -42,4 +42,14 @@ std::optional<std::size_t> TableRanker::rank(HighScoreTable& table, int tableId,
     return index;
 }
 
+std::optional<std::size_t> TableRanker::place(HighScoreTable& table, int tableId, const ScoreRow& row)
+{
+    const std::size_t index = insertionIndex(table, tableId, NumericText::value(keyText(row, tableId)));
+    if (index >= HighScoreTable::Capacity) {
+        return std::nullopt;
+    }
+    table.insert(index, row);
+    return index;
+}
+
 }  // namespace quarrix::records

@@ -19,6 +19,9 @@ public:
     // row went to, or nothing when the game did not enter.
     static std::optional<std::size_t> rank(HighScoreTable& table, int tableId, const FinishedGame& game,
                                            NamePrompt& prompt);
+    // Puts a row that was ranked before into its place again, as in tables read anew from the
+    // file. Returns its index, or nothing when it no longer earns a place.
+    static std::optional<std::size_t> place(HighScoreTable& table, int tableId, const ScoreRow& row);
 };
 
 }  // namespace quarrix::records
