@@ -113,8 +113,7 @@ bool OpenAlAudio::play(BufferHandle buffer, bool looping)
         return false;
     }
     rec->looping = looping;  // kept while the device is away, so the music comes back with it
-    rec = usable(buffer);
-    if (rec == nullptr) {
+    if (!ready(*rec)) {
         return false;
     }
     if (rec->voice >= 0 && !rec->out().sounding(rec->voice)) {
@@ -141,8 +140,7 @@ bool OpenAlAudio::stop(BufferHandle buffer)
         return false;
     }
     rec->looping = false;
-    rec = usable(buffer);
-    if (rec == nullptr) {
+    if (!ready(*rec)) {
         return false;
     }
     if (rec->voice >= 0) {
@@ -163,8 +161,7 @@ bool OpenAlAudio::setPan(BufferHandle buffer, std::int32_t pan)
         return false;
     }
     rec->pan = pan;
-    rec = usable(buffer);
-    if (rec == nullptr) {
+    if (!ready(*rec)) {
         return false;
     }
     if (rec->voice >= 0) {
@@ -189,8 +186,7 @@ bool OpenAlAudio::setFrequency(BufferHandle buffer, std::int32_t hz)
         return false;
     }
     rec->frequency = hz == 0 ? rec->decoded->rate : hz;  // 0 restores the file's own rate
-    rec = usable(buffer);
-    if (rec == nullptr) {
+    if (!ready(*rec)) {
         return false;
     }
     if (rec->voice >= 0) {
@@ -242,11 +238,16 @@ OpenAlAudio::Record* OpenAlAudio::find(BufferHandle buffer)
 OpenAlAudio::Record* OpenAlAudio::usable(BufferHandle buffer)
 {
     Record* rec = find(buffer);
-    if (rec == nullptr || working(*rec->link) == nullptr) {
-        return nullptr;
+    return rec != nullptr && ready(*rec) ? rec : nullptr;
+}
+
+bool OpenAlAudio::ready(Record& rec)
+{
+    if (working(*rec.link) == nullptr) {
+        return false;
     }
-    rec->out().makeCurrent();
-    return rec;
+    rec.out().makeCurrent();
+    return true;
 }
 
 OpenAlAudio::Link* OpenAlAudio::linkFor(int index)

@@ -23,7 +23,7 @@ namespace quarrix::sound {
 // new device; every other sound is uploaded again from its decoded samples when next played.
 class OpenAlAudio final : public AudioDevice {
 public:
-    OpenAlAudio() : OpenAlAudio(realPlatform_) {}
+    OpenAlAudio() : OpenAlAudio(ownPlatform_) {}
     explicit OpenAlAudio(DevicePlatform& platform) : platform_(platform) {}
     ~OpenAlAudio() override;
     OpenAlAudio(const OpenAlAudio&) = delete;
@@ -68,6 +68,9 @@ private:
     Record* find(BufferHandle buffer);
     // The record if its device still works, with that device's context current.
     Record* usable(BufferHandle buffer);
+    // Whether the record's device still works; if so, its context is made current. A lost
+    // device is opened again here, which never moves a record.
+    bool ready(Record& rec);
     Link* linkFor(int index);
     // The link's device if it works; a lost one is freed and opened again when the pace allows.
     OutputDevice* working(Link& link);
@@ -84,7 +87,7 @@ private:
     void applyGains(const Record& rec) const;
     void applyPitch(const Record& rec) const;
 
-    static inline AlcPlatform realPlatform_;
+    AlcPlatform ownPlatform_;  // the real one, unless another is given
     DevicePlatform& platform_;
     std::vector<std::string> names_;
     bool enumerated_ = false;
