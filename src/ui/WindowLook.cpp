@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -20,10 +19,12 @@ QFont windowFont()
 
 QStyle* classicFrameStyle()
 {
-    // One style for every frame, kept until the application ends.
-    static QPointer<QStyle> style;
+    // One style for every frame, owned by the application so that it outlives every window.
+    const QString name = QStringLiteral("classicFrameStyle");
+    auto* style = qApp->findChild<QStyle*>(name, Qt::FindDirectChildrenOnly);
     if (style == nullptr) {
         style = QStyleFactory::create(QStringLiteral("Windows"));
+        style->setObjectName(name);
         style->setParent(qApp);
     }
     return style;
