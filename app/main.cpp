@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
-    // Menus and message boxes too, not only the windows that set it for their own controls.
+    // Once for every window, menu and message box.
     QApplication::setFont(quarrix::ui::windowFont());
     // The hidden companion windows must not keep the program alive; the main window ends it.
     QApplication::setQuitOnLastWindowClosed(false);

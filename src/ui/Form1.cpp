@@ -53,7 +53,6 @@ Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& rando
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));
     setFocusPolicy(Qt::StrongFocus);
-    setFont(windowFont());
 
     playfield_ = new PlayfieldWidget(game_.field(), scale_, this);
     playfield_->setFixedSize(scale_.px(7725), scale_.px(8655));

@@ -100,7 +100,6 @@ Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Records"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(windowFont());
     setFixedSize(twips(ClientArea.width), twips(ClientArea.height));
 
     records_ = new QTabWidget(this);

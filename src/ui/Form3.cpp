@@ -1,7 +1,5 @@
 #include "Form3.h"
 
-#include "WindowLook.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +23,6 @@ Form3::Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Sound Option"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(windowFont());
     scale_ = TwipScale(logicalDpiX());
     buildControls();
     setFixedSize(scale_.px(ClientWidth), scale_.px(ClientHeight));

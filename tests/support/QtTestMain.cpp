@@ -1,3 +1,5 @@
+#include "ui/WindowLook.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 
@@ -11,5 +13,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
+    QApplication::setFont(quarrix::ui::windowFont());  // as the program does at start-up
     return RUN_ALL_TESTS();
 }
