@@ -38,8 +38,8 @@ test: build
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := build-fuzz
 FUZZ_SEEDS   := tests/records/fuzz/corpus
-FUZZ_SOURCES := $(addprefix src/records/,HighScoreTable.cpp HighScoresReader.cpp HighScoresWriter.cpp \
-                  ItemScanner.cpp StoredText.cpp) tests/records/fuzz/HighScoresReaderFuzz.cpp
+FUZZ_SOURCES := $(addprefix src/records/,CodePage1252.cpp HighScoreTable.cpp HighScoresReader.cpp \
+                  HighScoresWriter.cpp ItemCodec.cpp ItemScanner.cpp StoredText.cpp Utf8Text.cpp) tests/records/fuzz/HighScoresReaderFuzz.cpp
 
 $(FUZZ_DIR)/highscores-fuzz: $(FUZZ_SOURCES) $(wildcard src/records/*.h)
 	@mkdir -p $(FUZZ_DIR)

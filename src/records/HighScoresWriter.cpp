@@ -1,6 +1,7 @@
 #include "HighScoresWriter.h"
 
 #include "HighScoresReader.h"
+#include "ItemCodec.h"
 
 namespace quarrix::records {
 
@@ -8,7 +9,7 @@ namespace {
 void appendLine(std::string& out, std::string_view item)
 {
     out += '"';
-    out += item;
+    out += ItemCodec::encode(item);
     out += "\"\r\n";
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ItemScanner.h"
 
+#include "ItemCodec.h"
 #include "StoredText.h"
 
 namespace quarrix::records {
@@ -22,10 +23,11 @@ ItemScanner::Result ItemScanner::next(std::string& item)
         return Result::End;
     }
     skipBlanks();
-    if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
-        return quoted(item);
+    const Result result = pos_ < bytes_.size() && bytes_[pos_] == '"' ? quoted(item) : unquoted(item);
+    if (result == Result::Item) {
+        item = ItemCodec::decode(item);
     }
-    return unquoted(item);
+    return result;
 }
 
 ItemScanner::Result ItemScanner::quoted(std::string& item)

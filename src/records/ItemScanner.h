@@ -17,8 +17,8 @@ public:
 
     explicit ItemScanner(std::string_view bytes) : bytes_(bytes) {}
 
-    // Reads the next item. End when no byte is left; Damaged for a quote that never closes
-    // (a cut-off file) or an item longer than any table could have written.
+    // Reads the next item as text (see ItemCodec). End when no byte is left; Damaged for a quote
+    // that never closes (a cut-off file) or an item longer than any table could have written.
     Result next(std::string& item);
 
 private:

@@ -4,7 +4,7 @@
 
 namespace quarrix::records {
 
-// Asks the player for a name; an empty text when cancelled. Texts are one byte per character.
+// Asks the player for a name; an empty text when cancelled. Texts are UTF-8.
 class NamePrompt {
 public:
     virtual ~NamePrompt() = default;

@@ -213,9 +213,9 @@ void Form1::refresh()
 
 void Form1::showHighest(const std::string& score, const std::string& combo, const std::string& chain)
 {
-    setFigure(lblHScore_, QString::fromLatin1(score));
-    setFigure(lblHCombo_, QString::fromLatin1(combo));
-    setFigure(lblHChain_, QString::fromLatin1(chain));
+    setFigure(lblHScore_, QString::fromUtf8(score));
+    setFigure(lblHCombo_, QString::fromUtf8(combo));
+    setFigure(lblHChain_, QString::fromUtf8(chain));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

@@ -61,10 +61,10 @@ std::array<TabTexts, 3> tabTexts()
     }};
 }
 
-// Table texts are one byte per character, as in the file.
+// The records keep their texts in UTF-8, whatever encoding the file holds them in.
 QString display(const std::string& text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void fillList(QListWidget* list, const QStringList& items, const QStringList& rows)
@@ -144,7 +144,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
 
 std::string Form2::askName(const std::string& prompt)
 {
-    return dialogs_.inputBox(display(prompt)).toLatin1().toStdString();
+    return dialogs_.inputBox(display(prompt)).toUtf8().toStdString();
 }
 
 void Form2::showMessage(const std::string& text)

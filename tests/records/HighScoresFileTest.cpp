@@ -62,9 +62,10 @@ TEST(HighScoresRoundTrip, EveryItemIsQuotedOnACrLfLineAndTypedNamesAreMadeSafeAn
               quotedLines({"Ann", "30", "2", "5", "NEXT", "Nobody (100%)", "0", "0", "0", "NEXT", "a,b", "1", "9", "8",
                            "NEXT"}));
     const std::tuple<std::string, int, std::string> cases[] = {
-        {"say \"hi\", Zo\xEB", 1000, "say 'hi', Zo\xEB (spd=0)"},  // bytes above 127 are letters, not controls
+        {"say \"hi\", Zo\u00eb", 1000, "say 'hi', Zo\u00eb (spd=0)"},  // bytes above 127 are letters, not controls
         {"two\r\nlines\tand\x01\x7F", 1000, "two  lines and   (spd=0)"},
-        {std::string(100, 'n'), 250, std::string(64, 'n') + " (spd=+75%)"},  // the cap leaves the speed mark
+        // the cap counts characters, never splits one, and leaves the speed mark
+        {std::string(63, 'n') + "\u738b\u738b", 250, std::string(63, 'n') + "\u738b (spd=+75%)"},
         {"NEXT", 1, "NEXT "},  // with no speed mark it would end the table when read back
     };
     HighScoreTables tables, back;
@@ -73,6 +74,31 @@ TEST(HighScoresRoundTrip, EveryItemIsQuotedOnACrLfLineAndTypedNamesAreMadeSafeAn
         tables[0].storeRow(i++, ScoreRow{stored, "3", "1", "2"});
     }
     EXPECT_TRUE(HighScoresReader::read(HighScoresWriter::write(tables), back) == ReadOutcome::Loaded && back == tables);
+}
+
+TEST(HighScoresRoundTrip, ANameIsWrittenInTheOldCodePageIfItCanBeElseInUtf8)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        // as typed, as written
+        {"Ann 7", "Ann 7"},
+        {"Zo\u00eb", "Zo\xEB"},
+        {"\u20acuro \u201cZ\u201d \u2013", "\x80uro \x93Z\x94 \x96"},  // signs Latin-1 lacks
+        {"JO\u00c3O", "JO\xC3O"},                                      // C3 then a letter is not UTF-8
+        {"\u00c3\u00a9", "\xC3\x83\xC2\xA9"},  // written as C3 A9 it would read back as one letter
+        {"\u738b\u5c0f\u660e", "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E"},
+        {"Ada \U0001F600", "Ada \xF0\x9F\x98\x80"},
+        {"\u0081\u008d\u008f\u0090\u009d", "\x81\x8D\x8F\x90\x9D"},  // undefined in the code page
+    };
+    HighScoreTables tables, back;
+    for (std::size_t i = 0; const auto& [typed, bytes] : cases) {
+        tables[0].storeRow(i++, ScoreRow{typed, "1", "2", "3"});
+    }
+    const std::string file = HighScoresWriter::write(tables);  // a file with items of both kinds
+    for (const auto& [typed, bytes] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_NE(file.find("\"" + bytes + "\"\r\n\"1\""), std::string::npos);
+    }
+    EXPECT_TRUE(HighScoresReader::read(file, back) == ReadOutcome::Loaded && back == tables);
 }
 
 TEST_F(ScoreKeeperTest, AFolderInTheWayFailsTheLoadAndTheSaveWithMessagesNamingTheFileAndWhy)
@@ -89,10 +115,15 @@ TEST_F(ScoreKeeperTest, AFolderInTheWayFailsTheLoadAndTheSaveWithMessagesNamingT
 
 TEST_F(ScoreKeeperTest, EveryGameSavesEvenWithoutAnEntryAndReplacesTheFileInOneStep)
 {
-    const Rows full(10, ScoreRow{"p", "9", "9", "9"});
-    const std::string old = HighScoresWriter::write(tablesOf(full, full, full));
+    std::vector<std::string> items;  // full tables as older versions wrote them, one byte a letter
+    for (int row = 1; row <= 30; ++row) {
+        items.insert(items.end(), {"Zo\xEB \x80\x81", "9", "9", "9"});
+        items.resize(items.size() + (row % 10 == 0 ? 1 : 0), "NEXT");
+    }
+    const std::string old = quotedLines(items);
     writeFile("HighScores", old);
     ASSERT_TRUE(keeper.load());
+    EXPECT_EQ(keeper.tables()[2].row(9).name, "Zo\u00eb \u20ac\u0081");
     // A crash at any moment must leave a whole file: the new one is moved in, the old never removed first.
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(::inotify_add_watch(watch, ".", IN_DELETE | IN_MOVED_TO), 0);

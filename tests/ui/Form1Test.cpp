@@ -82,6 +82,8 @@ TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
     field().figures = Figures{90, 2, 3, 2, 3};
     QTest::keyClick(&form, Qt::Key_Right);  // every key shows the figures anew
     EXPECT_EQ(label("lblCScore") + label("lblCChain") + label("lblBCombo"), QStringLiteral("9032"));
+    form.showHighest("1\u2009000", "7", "8");  // the Highest panel: the tops as the records hold them
+    EXPECT_EQ(label("lblHScore"), QStringLiteral("1\u2009000"));
 }
 
 // Counts the paint events a widget gets.
