@@ -3,6 +3,10 @@
 # Does nothing when every package is already present.
 set -euo pipefail
 
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
 packages=(
   build-essential cmake pkg-config python3
   qt6-base-dev fonts-freefont-ttf
@@ -11,6 +15,9 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils
 )
+# A face for names in Chinese, Japanese or Korean, which FreeSans lacks: the small WenQuanYi Micro
+# Hei, unless Noto CJK is there already.
+installed fonts-noto-cjk || packages+=(fonts-wqy-microhei)
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
   --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
@@ -19,7 +26,7 @@ esac
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  if ! installed "$p"; then
     missing+=("$p")
   fi
 done
