@@ -33,7 +33,7 @@ static void expectMusic(const char* when)
         "--latency-msec=20 | head -c 88200",
         "r");
     test::Recording r{44100, 1, std::vector<float>(22050)};
-    std::fread(r.samples.data(), sizeof(float), r.samples.size(), parec);
+    EXPECT_EQ(std::fread(r.samples.data(), sizeof(float), r.samples.size(), parec), r.samples.size()) << when;
     ::pclose(parec);
     EXPECT_GT(test::peak(r, 0, 11025, 22050), 0.3) << "music level " << when;
     EXPECT_NEAR(test::frequency(r, 11025, 22050), 441.0 * 23594 / 22050, 3.0) << "music pitch " << when;
@@ -59,7 +59,7 @@ TEST(SoundServer, SoundStopsWithTheServerAndComesBackWithTheNextSoundAfterItsRes
     bank.SetBGMSpeed(14);
     expectMusic("before the server goes");
 
-    std::system("kill -KILL $(cat \"$XDG_RUNTIME_DIR/pulse/pid\")");
+    EXPECT_EQ(std::system("kill -KILL $(cat \"$XDG_RUNTIME_DIR/pulse/pid\")"), 0);
     ::pclose(server);
     std::this_thread::sleep_for(50ms);  // the library hears of the loss on its own thread
     const auto lostAt = std::chrono::steady_clock::now();
@@ -70,7 +70,7 @@ TEST(SoundServer, SoundStopsWithTheServerAndComesBackWithTheNextSoundAfterItsRes
     std::this_thread::sleep_until(lostAt + 1100ms);  // the failed open above paces the next one
     bank.PlaySound(effect, 2, 0);
     expectMusic("after the restart");
-    std::system("kill $(cat \"$XDG_RUNTIME_DIR/pulse/pid\")");
+    EXPECT_EQ(std::system("kill $(cat \"$XDG_RUNTIME_DIR/pulse/pid\")"), 0);
     ::pclose(server);
     std::filesystem::remove_all(dir);
 }
