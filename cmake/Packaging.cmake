@@ -42,6 +42,8 @@ install(CODE "
 ")
 install(FILES ${CMAKE_BINARY_DIR}/${QUARRIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${QUARRIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/data/quarrix-solo.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quarrix-solo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${QUARRIX_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QUARRIX_COMPRESSED_DIR}/quarrix-solo.6.gz ${QUARRIX_COMPRESSED_DIR}/quarrix-solo-launcher.6.gz

@@ -21,7 +21,7 @@ installed fonts-noto-cjk || packages+=(fonts-wqy-microhei)
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
   --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
-  --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
+  --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db devscripts) ;;
 esac
 
 missing=()
