@@ -1,4 +1,5 @@
 #include "game/FixedSeedRandom.h"
+#include "sound/LatencySetting.h"
 #include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char** argv)
 {
+    // OpenAL Soft reads its configuration at the first call into it: choose it before anything.
+    quarrix::sound::LatencySetting::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
