@@ -43,6 +43,15 @@ OutputDevice* DeviceLinks::working(Link& link)
     return reopen(link);
 }
 
+void DeviceLinks::checkAll()
+{
+    for (auto& [name, link] : links_) {
+        if (link.everOpened) {
+            working(link);
+        }
+    }
+}
+
 OutputDevice* DeviceLinks::reopen(Link& link)
 {
     if (link.device != nullptr) {
@@ -58,6 +67,8 @@ OutputDevice* DeviceLinks::reopen(Link& link)
     if (link.device == nullptr) {
         return nullptr;
     }
+    link.everOpened = true;
+    holding_ = true;
     listener_.opened(link);
     return link.device.get();
 }

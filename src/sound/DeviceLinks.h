@@ -20,6 +20,7 @@ public:
         std::string name;
         std::unique_ptr<OutputDevice> device;  // null while it cannot be opened
         DevicePlatform::Clock::time_point nextOpen{};
+        bool everOpened = false;  // a device never opened is left to the next sound
     };
 
     // Told when a lost device is about to be closed and when a device has been opened.
@@ -40,6 +41,10 @@ public:
     Link* linkFor(int index);
     // The link's device if it works; a lost one is freed and opened again when the pace allows.
     OutputDevice* working(Link& link);
+    // Mends every device that was opened and has gone away since, as far as the pace allows.
+    void checkAll();
+    // True once some device has been opened: it is open, or lost and waiting to open again.
+    bool holdsDevice() const { return holding_; }
     void closeAll() { links_.clear(); }
 
 private:
@@ -49,6 +54,7 @@ private:
     Listener& listener_;
     std::vector<std::string> names_;
     bool enumerated_ = false;
+    bool holding_ = false;
     std::map<std::string, Link> links_;  // a map, so a link never moves
 };
 

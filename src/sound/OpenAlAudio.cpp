@@ -193,6 +193,9 @@ void OpenAlAudio::opened(DeviceLinks::Link& link)
             play(handle, true);
         }
     });
+    if (deviceOpened_) {
+        deviceOpened_();
+    }
 }
 
 void OpenAlAudio::applyGains(const Record& rec) const

@@ -2,6 +2,7 @@
 
 #include "AlcPlatform.h"
 #include "AudioDevice.h"
+#include "DeviceCheck.h"
 #include "DeviceLinks.h"
 #include "DevicePlatform.h"
 #include "HandleTable.h"
@@ -18,8 +19,9 @@ namespace quarrix::sound {
 // With no device or a bad file, operations fail quietly.
 // A device that goes away is noticed by the next operation on it and opened again (see
 // DeviceLinks). Music that was looping starts again on the new device; every other sound is
-// uploaded again from its decoded samples when next played.
-class OpenAlAudio final : public AudioDevice, private DeviceLinks::Listener {
+// uploaded again from its decoded samples when next played. While nothing plays, checkDevices
+// does the same for a device that has gone away.
+class OpenAlAudio final : public AudioDevice, public DeviceCheck, private DeviceLinks::Listener {
 public:
     OpenAlAudio() : OpenAlAudio(ownPlatform_) {}
     explicit OpenAlAudio(DevicePlatform& platform) : links_(platform, *this) {}
@@ -38,6 +40,10 @@ public:
     bool setFrequency(BufferHandle buffer, std::int32_t hz) override;
     void release(BufferHandle buffer) override;
 
+    bool holdsDevice() const override { return links_.holdsDevice(); }
+    void checkDevices() override { links_.checkAll(); }
+    void onDeviceOpened(std::function<void()> opened) override { deviceOpened_ = std::move(opened); }
+
     // Buffers currently holding a voice; for checks that finished sounds let theirs go.
     std::size_t voicesInUse() const { return table_.voicesInUse(); }
 
@@ -51,7 +57,7 @@ private:
     bool ready(Record& rec);
     // The lost device is about to be closed: nothing of it may outlive it.
     void closing(DeviceLinks::Link& link) override;
-    // Music that was looping on the device starts again.
+    // Music that was looping on the device starts again, and the one who asked is told.
     void opened(DeviceLinks::Link& link) override;
     void applyGains(const Record& rec) const;
     void applyPitch(const Record& rec) const;
@@ -61,6 +67,7 @@ private:
     SampleCache samples_;
     HandleTable table_;
     VoiceAllocator voices_{table_};
+    std::function<void()> deviceOpened_;
 };
 
 }  // namespace quarrix::sound
