@@ -1,5 +1,7 @@
 #include "game/FixedSeedRandom.h"
+#include "sound/LatencySetting.h"
 #include "sound/OpenAlAudio.h"
+#include "ui/DeviceWatch.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowLook.h"
@@ -9,6 +11,8 @@
 
 int main(int argc, char** argv)
 {
+    // OpenAL Soft reads its configuration at the first call into it: choose it before anything.
+    quarrix::sound::LatencySetting::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
@@ -19,6 +23,7 @@ int main(int argc, char** argv)
 
     quarrix::ui::QtDialogs dialogs;
     quarrix::sound::OpenAlAudio audio;  // devices and decoded sounds, kept for the whole run
+    const quarrix::ui::DeviceWatch watch(audio);
     quarrix::ui::WindowSet windows(dialogs, audio);
     quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
     form.load();  // before showing, as a window's load handler runs

@@ -33,6 +33,7 @@ add_custom_target(compressed-docs ALL DEPENDS ${QUARRIX_COMPRESSED})
 install(TARGETS quarrix-solo RUNTIME DESTINATION ${QUARRIX_GAMESDIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/quarrix-solo-launcher DESTINATION ${QUARRIX_GAMESDIR})
 install(FILES ${QUARRIX_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo/sounds)
+install(FILES ${PROJECT_SOURCE_DIR}/data/alsoft.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo)
 # The desktop entry starts the launcher by its full path, since not every session has the games
 # folder on its PATH. The prefix is known only when installing (make install and cpack differ).
 install(CODE "

@@ -66,6 +66,7 @@ launcher=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$launcher" = /usr/games/quarrix-solo-launcher ] || { echo "the desktop entry runs $launcher"; exit 1; }
 appstreamcli validate --no-net /usr/share/metainfo/io.github.quarrix.Solo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/io.github.quarrix.Solo.svg
+test -f /usr/share/quarrix-solo/alsoft.conf || { echo "not installed: the output-buffer setting"; exit 1; }
 
 home=$(mktemp -d)
 trap '"${apt[@]}" remove quarrix-solo > /dev/null; rm -rf "$home"' EXIT

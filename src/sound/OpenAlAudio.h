@@ -2,12 +2,12 @@
 
 #include "AlcPlatform.h"
 #include "AudioDevice.h"
+#include "DeviceCheck.h"
+#include "DeviceLinks.h"
 #include "DevicePlatform.h"
-#include "OutputDevice.h"
+#include "HandleTable.h"
 #include "SampleCache.h"
-
-#include <map>
-#include <memory>
+#include "VoiceAllocator.h"
 
 namespace quarrix::sound {
 
@@ -17,22 +17,22 @@ namespace quarrix::sound {
 // finished one-shot hands its voice back and is left as a small record. When every voice is
 // busy the oldest one-shot is cut and reports StatusTerminated.
 // With no device or a bad file, operations fail quietly.
-// A device that goes away (its sound server restarts, a headset is unplugged) is noticed by
-// the next operation on it: its sources, buffers and context are freed and it is opened again
-// by name, at most once a second while that fails. Music that was looping starts again on the
-// new device; every other sound is uploaded again from its decoded samples when next played.
-class OpenAlAudio final : public AudioDevice {
+// A device that goes away is noticed by the next operation on it and opened again (see
+// DeviceLinks). Music that was looping starts again on the new device; every other sound is
+// uploaded again from its decoded samples when next played. While nothing plays, checkDevices
+// does the same for a device that has gone away.
+class OpenAlAudio final : public AudioDevice, public DeviceCheck, private DeviceLinks::Listener {
 public:
     OpenAlAudio() : OpenAlAudio(ownPlatform_) {}
-    explicit OpenAlAudio(DevicePlatform& platform) : platform_(platform) {}
+    explicit OpenAlAudio(DevicePlatform& platform) : links_(platform, *this) {}
     ~OpenAlAudio() override;
     OpenAlAudio(const OpenAlAudio&) = delete;
     OpenAlAudio& operator=(const OpenAlAudio&) = delete;
 
-    std::vector<std::string> deviceDescriptions() override;
+    std::vector<std::string> deviceDescriptions() override { return links_.descriptions(); }
     BufferHandle createBuffer(const std::string& file, int device) override;
     std::optional<std::uint32_t> status(BufferHandle buffer) override;
-    bool anyTerminated() override { return terminated_ > 0; }
+    bool anyTerminated() override { return table_.anyTerminated(); }
     bool play(BufferHandle buffer, bool looping) override;
     bool stop(BufferHandle buffer) override;
     bool setPan(BufferHandle buffer, std::int32_t pan) override;
@@ -40,63 +40,34 @@ public:
     bool setFrequency(BufferHandle buffer, std::int32_t hz) override;
     void release(BufferHandle buffer) override;
 
+    bool holdsDevice() const override { return links_.holdsDevice(); }
+    void checkDevices() override { links_.checkAll(); }
+    void onDeviceOpened(std::function<void()> opened) override { deviceOpened_ = std::move(opened); }
+
     // Buffers currently holding a voice; for checks that finished sounds let theirs go.
-    std::size_t voicesInUse() const;
+    std::size_t voicesInUse() const { return table_.voicesInUse(); }
 
 private:
-    // One output device by name, whether it is open at the moment or not.
-    struct Link {
-        std::string name;
-        std::unique_ptr<OutputDevice> device;  // null while it cannot be opened
-        DevicePlatform::Clock::time_point nextOpen{};
-    };
+    using Record = HandleTable::Record;
 
-    struct Record {
-        std::uint32_t generation = 1;
-        bool live = false;
-        bool terminated = false;
-        bool looping = false;  // started looping and not stopped since
-        Link* link = nullptr;
-        std::shared_ptr<const DecodedSound> decoded;
-        std::shared_ptr<const DeviceSound> sound;  // null until played on the current device
-        std::int32_t frequency = 0;
-        std::int32_t pan = 0;
-        int voice = -1;
-        OutputDevice& out() const { return *link->device; }
-    };
-
-    Record* find(BufferHandle buffer);
-    // The record if its device still works, with that device's context current.
+    // The live record if its device still works, with that device's context current.
     Record* usable(BufferHandle buffer);
     // Whether the record's device still works; if so, its context is made current. A lost
     // device is opened again here, which never moves a record.
     bool ready(Record& rec);
-    Link* linkFor(int index);
-    // The link's device if it works; a lost one is freed and opened again when the pace allows.
-    OutputDevice* working(Link& link);
-    OutputDevice* reopen(Link& link);
-    void detach(Link& link);
-    void resumeMusic(Link& link);
-    BufferHandle newRecord();
-    BufferHandle handleOf(std::size_t index) const;
-    bool giveVoice(Record& rec, BufferHandle handle);
-    void dropVoice(Record& rec);
-    void reapFinished(OutputDevice& device);
-    void stealOldest(OutputDevice& device);
-    void markTerminated(Record& rec, bool on);
+    // The lost device is about to be closed: nothing of it may outlive it.
+    void closing(DeviceLinks::Link& link) override;
+    // Music that was looping on the device starts again, and the one who asked is told.
+    void opened(DeviceLinks::Link& link) override;
     void applyGains(const Record& rec) const;
     void applyPitch(const Record& rec) const;
 
     AlcPlatform ownPlatform_;  // the real one, unless another is given
-    DevicePlatform& platform_;
-    std::vector<std::string> names_;
-    bool enumerated_ = false;
-    std::map<std::string, Link> links_;
+    DeviceLinks links_;
     SampleCache samples_;
-    std::vector<Record> records_;
-    std::vector<std::uint32_t> freeRecords_;
-    std::size_t terminated_ = 0;
-    std::uint64_t playCount_ = 0;
+    HandleTable table_;
+    VoiceAllocator voices_{table_};
+    std::function<void()> deviceOpened_;
 };
 
 }  // namespace quarrix::sound

@@ -20,6 +20,16 @@ std::vector<std::int16_t> oneChannel(const DecodedSound& decoded, int channel)
     }
     return out;
 }
+
+std::vector<std::string> splitDeviceList(const ALCchar* list)
+{
+    std::vector<std::string> names;
+    while (list != nullptr && *list != '\0') {
+        names.emplace_back(list);
+        list += names.back().size() + 1;
+    }
+    return names;
+}
 }  // namespace
 
 DeviceSound::~DeviceSound()
@@ -28,6 +38,12 @@ DeviceSound::~DeviceSound()
         alcMakeContextCurrent(context);
     }
     alDeleteBuffers(2, buffers.data());
+}
+
+std::vector<std::string> OutputDevice::deviceNames()
+{
+    const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") != ALC_FALSE;
+    return splitDeviceList(alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
 }
 
 std::unique_ptr<OutputDevice> OutputDevice::open(const std::string& name)
@@ -132,11 +148,63 @@ void OutputDevice::releaseVoice(int index)
     free_.push_back(index);
 }
 
-bool OutputDevice::sounding(int index) const
+VoiceState OutputDevice::state(int index) const
 {
     ALint state = AL_STOPPED;
     alGetSourcei(voices_[static_cast<std::size_t>(index)].sources[0], AL_SOURCE_STATE, &state);
-    return state == AL_PLAYING || state == AL_PAUSED;
+    switch (state) {
+    case AL_INITIAL: return VoiceState::Initial;
+    case AL_PLAYING: return VoiceState::Playing;
+    case AL_PAUSED: return VoiceState::Paused;
+    default: return VoiceState::Stopped;
+    }
+}
+
+bool OutputDevice::sounding(int index) const
+{
+    const VoiceState s = state(index);
+    return s == VoiceState::Playing || s == VoiceState::Paused;
+}
+
+void OutputDevice::bind(int index, const DeviceSound& sound)
+{
+    const Voice& v = voice(index);
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        alSourcei(v.sources[channel], AL_BUFFER, static_cast<ALint>(sound.buffers[channel]));
+    }
+}
+
+void OutputDevice::play(int index, bool looping)
+{
+    Voice& v = voice(index);
+    v.looping = looping;
+    v.started = ++plays_;
+    for (const ALuint s : v.sources) {
+        alSourcei(s, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+    }
+    alSourcePlayv(2, v.sources.data());
+}
+
+void OutputDevice::pause(int index)
+{
+    Voice& v = voice(index);
+    if (state(index) == VoiceState::Playing) {
+        alSourcePausev(2, v.sources.data());  // pausing keeps the position, unlike alSourceStop
+    }
+}
+
+void OutputDevice::setGains(int index, ChannelGains g)
+{
+    const Voice& v = voice(index);
+    alSourcef(v.sources[0], AL_GAIN, g.left);
+    alSourcef(v.sources[1], AL_GAIN, g.right);
+}
+
+void OutputDevice::setPitch(int index, float pitch)
+{
+    for (const ALuint s : voice(index).sources) {
+        alSourcef(s, AL_PITCH, pitch);
+    }
 }
 
 bool OutputDevice::addVoice()

@@ -3,9 +3,12 @@
 #include "WaveFiles.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
+#include "ui/DeviceWatch.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QTest>
 
 #include <filesystem>
 
@@ -68,6 +71,66 @@ TEST(DeviceRecovery, LossesAreMendedByTheNextSoundAndAFailedOpenIsTriedAgainAfte
     bank.stopMusic();  // paused music waits for the next landing, on a new device too
     expectAt(42500ms, true, 35, 0u);
     std::filesystem::remove(effect);
+}
+
+// A second of a steady tone in a fresh file; empty if it cannot be written.
+std::string musicFile(const std::string& prefix)
+{
+    const std::string file = testing::TempDir() + prefix + std::to_string(::getpid()) + ".wav";
+    const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
+    return test::writeMono(file, 22050, 1.0, tone) ? file : std::string();
+}
+
+TEST(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
+{
+    const std::string music = musicFile("idle-");
+    FakePlatform platform;
+    sound::OpenAlAudio audio{platform};
+    sound::SoundBank bank{audio};
+    platform.downUntil = 1000ms;  // the sound server is not up yet when the game starts
+    bank.startMusic(music, 0);
+    const struct {
+        std::chrono::milliseconds at, downUntil;
+        bool drop, check;  // not a check: the music is started again, as its Play button does
+        int opens;
+        std::optional<std::uint32_t> music;
+    } steps[] = {{1500ms, 1000ms, false, true, 1, {}},  // never opened: left to the next sound
+                 {2000ms, 1000ms, false, false, 2, Looping},
+                 {2500ms, 1000ms, false, true, 2, Looping},  // connected: nothing to do
+                 {3000ms, 3500ms, true, true, 3, {}},        // lost while the server is down: one try
+                 {3500ms, 3500ms, false, true, 3, {}},       // the server is back, but the pace holds
+                 {4000ms, 3500ms, false, true, 4, Looping}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.at.count());
+        platform.clock = step.at;
+        platform.downUntil = step.downUntil;
+        platform.current = step.drop ? nullptr : platform.current;
+        step.check ? audio.checkDevices() : bank.startMusic(music, 0);
+        EXPECT_EQ(platform.opens, step.opens);
+        EXPECT_EQ(audio.holdsDevice(), step.opens > 1);  // held from the first open that worked
+        EXPECT_EQ(audio.status(bank.slot(0)), step.music);
+    }
+    std::filesystem::remove(music);
+}
+
+TEST(DeviceRecovery, WatchStartsWithTheFirstDeviceAndBringsMusicBack)
+{
+    int argc = 0;
+    const QCoreApplication app(argc, nullptr);  // for the watch's timer
+    const std::string music = musicFile("watch-");
+    FakePlatform platform;
+    sound::OpenAlAudio audio{platform};
+    sound::SoundBank bank{audio};
+    const ui::DeviceWatch watch{audio};
+    EXPECT_FALSE(watch.watching()) << "no device, no timer";
+    bank.startMusic(music, 0);
+    EXPECT_TRUE(watch.watching());
+    platform.clock = 5000ms;
+    platform.current = nullptr;
+    QTest::qWait(1200);
+    EXPECT_EQ(platform.opens, 2);
+    EXPECT_EQ(audio.status(bank.slot(0)), Looping);
+    std::filesystem::remove(music);
 }
 
 }  // namespace
