@@ -10,10 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils
+  xvfb libxcb1-dev
 )
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
-  --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
+  --extras) packages+=(xdotool x11-apps imagemagick sox) ;;
   --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
 esac
 
