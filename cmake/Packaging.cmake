@@ -74,5 +74,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft and libsndfile from the binary's own links
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf")  # FreeSans, the face the windows are laid out for
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")  # a native window in a Wayland session, not one through XWayland
 set(CPACK_STRIP_FILES ON)
 include(CPack)

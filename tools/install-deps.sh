@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils
-  xvfb libxcb1-dev
+  qt6-wayland weston xvfb libxcb1-dev
 )
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
