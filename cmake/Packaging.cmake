@@ -79,6 +79,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft and libsndfile from th
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf")  # FreeSans, the face the windows are laid out for
 # FreeSans has no Chinese, Japanese or Korean: without a face that has them, such names in the
 # records show as boxes. WenQuanYi Micro Hei covers them in 1.6 MB; Noto CJK does as well.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+# qt6-wayland: a native window in a Wayland session, not one through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

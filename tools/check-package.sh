@@ -17,6 +17,9 @@ echo "depends: $depends"
 for lib in libqt6widgets6 libopenal1 libsndfile1; do
     grep -q "$lib" <<<"$depends" || { echo "missing runtime dependency: $lib"; exit 1; }
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "recommends: $recommends"
+grep -qw qt6-wayland <<<"$recommends" || { echo "the package does not recommend qt6-wayland"; exit 1; }
 
 # Errors and warnings fail the check; the informational and pedantic notes are only shown.
 lintian_log="$build/lintian.log"

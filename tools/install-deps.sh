@@ -14,13 +14,14 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils
+  qt6-wayland weston xvfb libxcb1-dev
 )
 # A face for names in Chinese, Japanese or Korean, which FreeSans lacks: the small WenQuanYi Micro
 # Hei, unless Noto CJK is there already.
 installed fonts-noto-cjk || packages+=(fonts-wqy-microhei)
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
-  --extras) packages+=(xvfb xdotool x11-apps imagemagick sox) ;;
+  --extras) packages+=(xdotool x11-apps imagemagick sox) ;;
   --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db devscripts) ;;
 esac
 

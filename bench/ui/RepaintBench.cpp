@@ -23,7 +23,8 @@ public:
 
 class NoCompanions final : public ui::CompanionWindows, public SoundInterface {
 public:
-    void loadAtStartup(records::HighestPanel&) override {}
+    void loadRecords(records::HighestPanel&) override {}
+    void loadSound() override {}
     void showRecords(int) override {}
     void showSoundOptions() override {}
     void processScore(const FinishedGame&) override {}

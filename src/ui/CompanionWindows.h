@@ -14,9 +14,12 @@ namespace quarrix::ui {
 class CompanionWindows {
 public:
     virtual ~CompanionWindows() = default;
-    // Start-up: the records window is created hidden (it reads the tables and fills the panel),
-    // then the sound options window (it starts the music).
-    virtual void loadAtStartup(records::HighestPanel& panel) = 0;
+    // Start-up, before the main window shows: the records window is created hidden (it reads
+    // the tables and fills the panel).
+    virtual void loadRecords(records::HighestPanel& panel) = 0;
+    // Start-up, once the main window is on the screen: the sound options window is created
+    // hidden (it lists the devices and starts the music).
+    virtual void loadSound() = 0;
     virtual void showRecords(int tab) = 0;
     virtual void showSoundOptions() = 0;
     virtual void processScore(const FinishedGame& game) = 0;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QThread>
+#include <QTimer>
 
 namespace quarrix::ui {
 
@@ -74,7 +75,20 @@ Form1::~Form1() = default;
 
 void Form1::load()
 {
-    companions_.loadAtStartup(*this);
+    companions_.loadRecords(*this);
+    // Opening the sound device and loading the music take longer than everything the first
+    // frame needs, so they wait for the well's first paint.
+    playfield_->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == playfield_ && event->type() == QEvent::Paint) {
+        playfield_->removeEventFilter(this);
+        // Queued, so that the frame being painted reaches the screen first.
+        QTimer::singleShot(0, this, [this] { companions_.loadSound(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* Form1::addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key)

@@ -34,7 +34,8 @@ public:
     Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up: creates the records and sound options windows hidden.
+    // Start-up: creates the records window hidden now, and the sound options window once the
+    // window's first frame has been drawn.
     void load();
 
     const Game& game() const { return game_; }
@@ -50,6 +51,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -13,10 +13,14 @@ WindowSet::~WindowSet()
     delete soundOptions_.data();
 }
 
-void WindowSet::loadAtStartup(records::HighestPanel& panel)
+void WindowSet::loadRecords(records::HighestPanel& panel)
 {
     panel_ = &panel;
-    records();       // created hidden: reads the tables and fills the Highest panel
+    records();  // created hidden: reads the tables and fills the Highest panel
+}
+
+void WindowSet::loadSound()
+{
     soundOptions();  // created hidden: lists the devices and starts the music
 }
 

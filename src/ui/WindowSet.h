@@ -19,7 +19,8 @@ public:
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;
 
-    void loadAtStartup(records::HighestPanel& panel) override;
+    void loadRecords(records::HighestPanel& panel) override;
+    void loadSound() override;
     void showRecords(int tab) override;
     void showSoundOptions() override;
     void processScore(const FinishedGame& game) override;

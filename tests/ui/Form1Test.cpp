@@ -113,6 +113,22 @@ TEST_F(Form1Test, EachRemovalStepReachesTheScreenBeforeTheNextWithItsFigures)
     EXPECT_EQ(label("lblCChain"), QStringLiteral("2"));
 }
 
+// The records fill the panel before the window shows; the sound device and the music wait for
+// the first frame.
+TEST_F(Form1Test, RecordsLoadBeforeTheWindowShowsSoundAfterItsFirstFrame)
+{
+    PaintCounter counter;
+    form.playfield()->installEventFilter(&counter);
+    int paintsBeforeSound = -1;
+    companions.onLoadSound = [&] { paintsBeforeSound = counter.paints; };
+    form.load();
+    EXPECT_EQ(companions.calls, QStringList{"load records"});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paintsBeforeSound >= 0; })) << "no sound at start-up";
+    EXPECT_GT(paintsBeforeSound, 0);
+    EXPECT_EQ(companions.calls, (QStringList{"load records", "load sound"}));
+}
+
 // A companion window the player closed comes back, freshly loaded, the next time it is needed.
 TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
 {
@@ -121,7 +137,8 @@ TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
     test::RecordsFakes panel;
     sound::OpenAlAudio audio;
     ui::WindowSet windows(dialogs, audio);
-    windows.loadAtStartup(panel);
+    windows.loadRecords(panel);
+    windows.loadSound();
     EXPECT_FALSE(windows.records().isVisible() || windows.soundOptions().isVisible());
     const QPointer<QWidget> records = &windows.records(), options = &windows.soundOptions();
     records->close();

@@ -28,7 +28,12 @@ public:
 // Companion windows that note what the main window asks of them; their sound stays silent.
 class FakeCompanions final : public ui::CompanionWindows, public SoundInterface {
 public:
-    void loadAtStartup(records::HighestPanel& /*panel*/) override {}
+    void loadRecords(records::HighestPanel& /*panel*/) override { calls << QStringLiteral("load records"); }
+    void loadSound() override
+    {
+        calls << QStringLiteral("load sound");
+        onLoadSound();
+    }
     void showRecords(int tab) override { calls << QStringLiteral("records %1").arg(tab); }
     void showSoundOptions() override { calls << QStringLiteral("sound options"); }
     void processScore(const FinishedGame& g) override { finished.push_back(g); }
@@ -44,6 +49,7 @@ public:
     std::vector<FinishedGame> finished;
     std::function<void()> onDestroy = [] {};  // at each destruction sound, in the middle of a resolution
     std::function<void()> onLanding = [] {};  // once at the end of every landing, before the next pair
+    std::function<void()> onLoadSound = [] {};
 };
 
 }  // namespace quarrix::test
