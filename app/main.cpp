@@ -1,13 +1,18 @@
 #include "game/FixedSeedRandom.h"
+#include "pad/SdlPadSource.h"
+#include "pad/SteadyPadClock.h"
 #include "sound/LatencySetting.h"
 #include "sound/OpenAlAudio.h"
 #include "ui/DeviceWatch.h"
 #include "ui/Form1.h"
+#include "ui/PadBinding.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowLook.h"
 #include "ui/WindowSet.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -26,7 +31,12 @@ int main(int argc, char** argv)
     const quarrix::ui::DeviceWatch watch(audio);
     quarrix::ui::WindowSet windows(dialogs, audio);
     quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
+    quarrix::pad::SdlPadSource pads;
+    quarrix::pad::SteadyPadClock clock;
+    quarrix::ui::PadBinding pad(pads, clock, form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));
     form.load();  // before showing, as a window's load handler runs
     form.show();
+    // Controllers are looked for once the window is up, so that they cost the start nothing.
+    QTimer::singleShot(0, &pad, [&pad] { pad.start(); });
     return QApplication::exec();
 }

@@ -61,7 +61,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "One-player falling-gem puzzle game")
 # Lines of the long description stay under 80 columns, as Debian asks.
 set(CPACK_PACKAGE_DESCRIPTION
     "Pairs of gems in four colours drop into a well six cells wide and
-fifteen cells high. Shift and turn the falling pair with the arrow keys.
+fifteen cells high. Shift and turn the falling pair with the arrow keys
+or a game controller.
 Round destroyer gems burst every gem of their own colour they touch, the
 gems above settle, and further bursts in the same landing count as a
 rising combo.
@@ -75,7 +76,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${QUARRIX_DIR_PERMISSIONS})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft and libsndfile from the binary's own links
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft, libsndfile and SDL from the binary's own links
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf")  # FreeSans, the face the windows are laid out for
 # FreeSans has no Chinese, Japanese or Korean: without a face that has them, such names in the
 # records show as boxes. WenQuanYi Micro Hei covers them in 1.6 MB; Noto CJK does as well.

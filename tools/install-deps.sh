@@ -10,7 +10,7 @@ installed() {
 packages=(
   build-essential cmake pkg-config python3
   qt6-base-dev fonts-freefont-ttf
-  libopenal-dev libopenal1 libsndfile1-dev
+  libopenal-dev libopenal1 libsndfile1-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils

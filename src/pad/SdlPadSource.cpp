@@ -1,0 +1,110 @@
+#include "SdlPadSource.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace quarrix::pad {
+
+namespace {
+std::optional<PadSwitch> switchFor(std::uint8_t button)
+{
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_A: return PadSwitch::A;
+    case SDL_CONTROLLER_BUTTON_B: return PadSwitch::B;
+    case SDL_CONTROLLER_BUTTON_START: return PadSwitch::Start;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return PadSwitch::DpadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return PadSwitch::DpadDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return PadSwitch::DpadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return PadSwitch::DpadRight;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<PadEvent> buttonEvent(const SDL_ControllerButtonEvent& event)
+{
+    const auto which = switchFor(event.button);
+    if (!which) {
+        return std::nullopt;
+    }
+    const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
+    return PadEvent{down ? PadEvent::Kind::ButtonDown : PadEvent::Kind::ButtonUp, *which};
+}
+
+std::optional<PadEvent> axisEvent(const SDL_ControllerAxisEvent& event)
+{
+    if (event.axis != SDL_CONTROLLER_AXIS_LEFTX && event.axis != SDL_CONTROLLER_AXIS_LEFTY) {
+        return std::nullopt;
+    }
+    const PadAxis axis = event.axis == SDL_CONTROLLER_AXIS_LEFTX ? PadAxis::LeftX : PadAxis::LeftY;
+    return PadEvent{PadEvent::Kind::AxisMotion, PadSwitch::A, axis, event.value};
+}
+}  // namespace
+
+SdlPadSource::~SdlPadSource()
+{
+    while (!open_.empty()) {
+        close(open_.back());
+    }
+    if (started_) {
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
+}
+
+bool SdlPadSource::start()
+{
+    SDL_SetMainReady();
+    // Ctrl+C and the window manager's close must end the game as before, not become SDL events.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL has no window to judge focus by; the game's own windows decide whether a press counts.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    return started_;
+}
+
+std::optional<PadEvent> SdlPadSource::next()
+{
+    SDL_Event event;
+    while (started_ && SDL_PollEvent(&event) == 1) {
+        if (auto pad = translate(event)) {
+            return pad;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PadEvent> SdlPadSource::translate(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED: open(event.cdevice.which); return std::nullopt;
+    case SDL_CONTROLLERDEVICEREMOVED: close(event.cdevice.which); return std::nullopt;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP: return buttonEvent(event.cbutton);
+    case SDL_CONTROLLERAXISMOTION: return axisEvent(event.caxis);
+    default: return std::nullopt;
+    }
+}
+
+void SdlPadSource::open(int deviceIndex)
+{
+    if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) {
+        const SDL_JoystickID instance = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+        if (std::ranges::find(open_, instance) == open_.end()) {
+            open_.push_back(instance);
+        } else {
+            SDL_GameControllerClose(pad);  // already open: keep one reference, not two
+        }
+    }
+}
+
+void SdlPadSource::close(std::int32_t instance)
+{
+    const auto found = std::ranges::find(open_, instance);
+    if (found != open_.end()) {
+        SDL_GameControllerClose(SDL_GameControllerFromInstanceID(instance));
+        open_.erase(found);
+    }
+}
+
+}  // namespace quarrix::pad
