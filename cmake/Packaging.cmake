@@ -76,8 +76,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${QUARRIX_DIR_PERMISSIONS})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft, libsndfile and SDL from the binary's own links
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf")  # FreeSans, the face the windows are laid out for
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft and libsndfile from the binary's own links
+# FreeSans, the face the windows are laid out for; SDL for controllers, loaded at run time and so
+# not among the links shlibdeps reads.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf, libsdl2-2.0-0 (>= 2.0.12)")
 # FreeSans has no Chinese, Japanese or Korean: without a face that has them, such names in the
 # records show as boxes. WenQuanYi Micro Hei covers them in 1.6 MB; Noto CJK does as well.
 # qt6-wayland: a native window in a Wayland session, not one through XWayland.

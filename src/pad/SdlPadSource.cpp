@@ -1,7 +1,6 @@
 #include "SdlPadSource.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
+#include "SdlLibrary.h"
 
 #include <algorithm>
 
@@ -42,31 +41,36 @@ std::optional<PadEvent> axisEvent(const SDL_ControllerAxisEvent& event)
 }
 }  // namespace
 
+SdlPadSource::SdlPadSource() : sdl_(std::make_unique<SdlLibrary>()) {}
+
 SdlPadSource::~SdlPadSource()
 {
     while (!open_.empty()) {
         close(open_.back());
     }
     if (started_) {
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        sdl_->quitSubSystem(SDL_INIT_GAMECONTROLLER);
     }
 }
 
 bool SdlPadSource::start()
 {
-    SDL_SetMainReady();
+    if (!sdl_->load()) {
+        return false;
+    }
+    sdl_->setMainReady();
     // Ctrl+C and the window manager's close must end the game as before, not become SDL events.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // SDL has no window to judge focus by; the game's own windows decide whether a press counts.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl_->setHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    started_ = sdl_->initSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     return started_;
 }
 
 std::optional<PadEvent> SdlPadSource::next()
 {
     SDL_Event event;
-    while (started_ && SDL_PollEvent(&event) == 1) {
+    while (started_ && sdl_->pollEvent(&event) == 1) {
         if (auto pad = translate(event)) {
             return pad;
         }
@@ -88,12 +92,12 @@ std::optional<PadEvent> SdlPadSource::translate(const SDL_Event& event)
 
 void SdlPadSource::open(int deviceIndex)
 {
-    if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) {
-        const SDL_JoystickID instance = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+    if (SDL_GameController* pad = sdl_->open(deviceIndex)) {
+        const SDL_JoystickID instance = sdl_->instanceId(sdl_->joystick(pad));
         if (std::ranges::find(open_, instance) == open_.end()) {
             open_.push_back(instance);
         } else {
-            SDL_GameControllerClose(pad);  // already open: keep one reference, not two
+            sdl_->close(pad);  // already open: keep one reference, not two
         }
     }
 }
@@ -102,7 +106,7 @@ void SdlPadSource::close(std::int32_t instance)
 {
     const auto found = std::ranges::find(open_, instance);
     if (found != open_.end()) {
-        SDL_GameControllerClose(SDL_GameControllerFromInstanceID(instance));
+        sdl_->close(sdl_->fromInstanceId(instance));
         open_.erase(found);
     }
 }

@@ -3,17 +3,20 @@
 #include "PadSource.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 union SDL_Event;
 
 namespace quarrix::pad {
 
+struct SdlLibrary;
+
 // Controllers through SDL's game-controller subsystem alone (no SDL window or video): its built-in
 // database maps the common pads to one layout. Controllers are opened as they are plugged in.
 class SdlPadSource final : public PadSource {
 public:
-    SdlPadSource() = default;
+    SdlPadSource();
     ~SdlPadSource() override;
     SdlPadSource(const SdlPadSource&) = delete;
     SdlPadSource& operator=(const SdlPadSource&) = delete;
@@ -27,6 +30,7 @@ private:
     void open(int deviceIndex);
     void close(std::int32_t instance);
 
+    std::unique_ptr<SdlLibrary> sdl_;
     bool started_ = false;
     std::vector<std::int32_t> open_;  // SDL's instance ids of the open controllers
 };
