@@ -9,7 +9,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
 )
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
