@@ -22,13 +22,6 @@ static void expectMusic(const PrivateSoundServer& server, const char* when)
     EXPECT_NEAR(test::frequency(r, 11025, 22050), 441.0 * 23594 / 22050, 3.0) << "music pitch " << when;
 }
 
-namespace quarrix::soundcheck {
-void PrintTo(PrivateSoundServer::Kind kind, std::ostream* out)
-{
-    *out << PrivateSoundServer::name(kind);
-}
-}  // namespace quarrix::soundcheck
-
 class SoundServer : public testing::TestWithParam<PrivateSoundServer::Kind> {};
 
 TEST_P(SoundServer, SoundStopsWithTheServerAndComesBackAfterItsRestart)
