@@ -13,7 +13,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
   qt6-wayland weston xvfb libxcb1-dev
 )
 # A face for names in Chinese, Japanese or Korean, which FreeSans lacks: the small WenQuanYi Micro
