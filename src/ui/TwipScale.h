@@ -2,8 +2,6 @@
 
 #include <QLine>
 #include <QRect>
-
-#include <QRect>
 #include <cmath>
 
 namespace quarrix::ui {
