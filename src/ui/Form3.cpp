@@ -1,5 +1,7 @@
 #include "Form3.h"
 
+#include "sound/DefaultSounds.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -79,11 +81,11 @@ void Form3::buildControls()
     connect(cmbDevices_->lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
 
     addLabel("Label2", QStringLiteral("Gem Collision:"), 120, 1440, 1515);
-    txtGC_ = addTextBox("txtGC", QStringLiteral("Dink.wav"), 1440);
+    txtGC_ = addTextBox("txtGC", QString::fromUtf8(sound::CollisionSound), 1440);
     addLabel("Label3", QStringLiteral("Gem Destruction:"), 120, 1800, 1875);
-    txtGD_ = addTextBox("txtGD", QStringLiteral("PahTush.wav"), 1800);
+    txtGD_ = addTextBox("txtGD", QString::fromUtf8(sound::DestructionSound), 1800);
     addLabel("Label4", QStringLiteral("BackGround Music:"), 120, 2160, 2085);
-    txtBGM_ = addTextBox("txtBGM", QStringLiteral("BGM_2.wav"), 2160);
+    txtBGM_ = addTextBox("txtBGM", QString::fromUtf8(sound::MusicSound), 2160);
 
     const QString browse = QStringLiteral("Browse...");
     const QString play = QStringLiteral("Play");
