@@ -36,7 +36,6 @@ public:
 
 private:
     void buildControls();
-    void place(QWidget* w, int left, int top, int width, int height) const;
     QLabel* addLabel(const char* name, const QString& text, int left, int top, int width);
     QLineEdit* addTextBox(const char* name, const QString& text, int top);
     QPushButton* addButton(const char* name, const QString& text, int left, int top, int width, int height);
