@@ -33,20 +33,16 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
 
-# The HighScores reader under libFuzzer: a small clang build of the plain C++ sources it needs,
+# The HighScores reader under libFuzzer: a clang build of the records library (QUARRIX_FUZZ),
 # run for FUZZ_SECONDS. New inputs go to build-fuzz/corpus; the seeds stay in the repository.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := build-fuzz
 FUZZ_SEEDS   := tests/records/fuzz/corpus
-FUZZ_SOURCES := $(addprefix src/records/,CodePage1252.cpp HighScoreTable.cpp HighScoresReader.cpp \
-                  HighScoresWriter.cpp ItemCodec.cpp ItemScanner.cpp StoredText.cpp Utf8Text.cpp) tests/records/fuzz/HighScoresReaderFuzz.cpp
 
-$(FUZZ_DIR)/highscores-fuzz: $(FUZZ_SOURCES) $(wildcard src/records/*.h)
-	@mkdir -p $(FUZZ_DIR)
-	clang++-14 -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-	  -Isrc $(FUZZ_SOURCES) -o $@
-
-fuzz: $(FUZZ_DIR)/highscores-fuzz
+fuzz:
+	@cmake -S . -B $(FUZZ_DIR) -DQUARRIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Debug \
+	  > $(FUZZ_DIR).configure.log || (cat $(FUZZ_DIR).configure.log; exit 1)
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target highscores-fuzz
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/highscores-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 -timeout=10 \
 	  -dict=tests/records/fuzz/highscores.dict -print_final_stats=1 $(FUZZ_DIR)/corpus $(FUZZ_SEEDS)

@@ -2,8 +2,6 @@
 include(GNUInstallDirs)
 
 set(QUARRIX_APP_ID io.github.quarrix.Solo)
-set(QUARRIX_SOUNDS ${CMAKE_BINARY_DIR}/play/Dink.wav ${CMAKE_BINARY_DIR}/play/PahTush.wav
-                   ${CMAKE_BINARY_DIR}/play/BGM_2.wav)
 # Debian keeps games in their own folder, and a package's documents under the package's name.
 set(QUARRIX_GAMESDIR games)
 set(QUARRIX_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quarrix-solo)
@@ -32,7 +30,7 @@ add_custom_target(compressed-docs ALL DEPENDS ${QUARRIX_COMPRESSED})
 
 install(TARGETS quarrix-solo RUNTIME DESTINATION ${QUARRIX_GAMESDIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/quarrix-solo-launcher DESTINATION ${QUARRIX_GAMESDIR})
-install(FILES ${QUARRIX_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo/sounds)
+install(FILES ${QUARRIX_PLAY_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo/sounds)
 install(FILES ${PROJECT_SOURCE_DIR}/data/alsoft.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo)
 # The desktop entry starts the launcher by its full path, since not every session has the games
 # folder on its PATH. The prefix is known only when installing (make install and cpack differ).

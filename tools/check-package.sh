@@ -85,12 +85,13 @@ run_launcher() {
 }
 run_launcher
 play="$home/.local/share/quarrix-solo"
-for f in Dink.wav PahTush.wav BGM_2.wav; do
+mapfile -t sounds < "$build/default-sounds"
+for f in "${sounds[@]}"; do
     cmp -s "$play/$f" "/usr/share/quarrix-solo/sounds/$f" || { echo "not seeded: $f"; exit 1; }
 done
-printf 'mine' > "$play/Dink.wav"
+printf 'mine' > "$play/${sounds[0]}"
 run_launcher
-[ "$(cat "$play/Dink.wav")" = mine ] || { echo "the launcher overwrote the player's Dink.wav"; exit 1; }
+[ "$(cat "$play/${sounds[0]}")" = mine ] || { echo "the launcher overwrote the player's ${sounds[0]}"; exit 1; }
 
 "${apt[@]}" remove quarrix-solo > /dev/null
 trap 'rm -rf "$home"' EXIT

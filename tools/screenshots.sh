@@ -37,7 +37,7 @@ row() { item "$1"; item "$2"; item "$3"; item "$4"; }
     row "Marta (spd=+25%)" 2480 4 11; row "Jonas (spd=0)" 1630 3 9; row "Ines (spd=+50%)" 940 2 8
     row "Tobi (spd=-25%)" 410 2 5; item NEXT
 } > "$play/HighScores"
-cp "$build/play/Dink.wav" "$build/play/PahTush.wav" "$build/play/BGM_2.wav" "$play/"
+while read -r sound; do cp "$build/play/$sound" "$play/"; done < "$build/default-sounds"
 
 # The first free display from :97 on.
 display=97

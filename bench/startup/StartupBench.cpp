@@ -3,6 +3,8 @@
 // with a private PulseAudio server playing into a null sink, as on a desktop with sound, and
 // the two are started in turn so that whatever else the machine does weighs on both alike.
 // `bench-startup PROGRAM` measures another build of the game in its place.
+#include "sound/DefaultSounds.h"
+
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -127,7 +129,8 @@ struct Scratch {
         fs::create_directories(play);
         fs::create_directory(run);
         fs::permissions(run, fs::perms::owner_all, fs::perm_options::replace);
-        for (const char* sound : {"Dink.wav", "PahTush.wav", "BGM_2.wav"}) {
+        for (const char* sound :
+             {quarrix::sound::CollisionSound, quarrix::sound::DestructionSound, quarrix::sound::MusicSound}) {
             fs::copy_file(fs::path(PlayDir) / sound, play / sound);
         }
         std::ofstream records(play / "HighScores", std::ios::binary);

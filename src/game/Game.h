@@ -37,7 +37,6 @@ public:
 
     const Playfield& field() const { return field_; }
     const SpeedSetting& speed() const { return speed_; }
-    const DestroyerGroup& lastGroup() const { return resolver_.lastGroup(); }
     DropTimer& timer() const { return timer_; }
 
     // For tests and tools that set up a position by hand.

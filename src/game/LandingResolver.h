@@ -20,8 +20,6 @@ public:
 
     void handleGameStatus(Playfield& field);
 
-    const DestroyerGroup& lastGroup() const { return group_; }
-
 private:
     // Scans column by column, bottom up, for a destroyer gem with joined gems; true if one burst.
     bool burstOnce(Playfield& field);

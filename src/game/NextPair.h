@@ -4,7 +4,7 @@
 
 namespace quarrix {
 
-// The pair shown in the Next box: `NextGem(0)` below, `NextGem(1)` above.
+// The pair shown in the Next box, which the next deal makes the falling pair.
 struct NextPair {
     Gem lower;           // becomes gem 0
     Gem upper;           // becomes gem 1

@@ -11,6 +11,7 @@ struct SpeedItem {
     std::string_view name;     // object name of the menu item
     std::string_view caption;  // menu text
     int intervalMs;
+    std::string_view suffix;  // appended to the names a game at this speed ranks with
 };
 
 // The seven drop speeds of the Options menu, in menu order. Changeable only while no game runs.
@@ -18,13 +19,13 @@ class SpeedSetting {
 public:
     static constexpr int NormalItem = 3;
     static constexpr std::array<SpeedItem, 7> Items{{
-        {"M_S_75", "-75%", 1750},
-        {"M_S_50", "-50%", 1500},
-        {"M_S_25", "-25%", 1250},
-        {"M_S_0", "0 - Normal", 1000},
-        {"M_S_125", "+25%", 750},
-        {"M_S_150", "+50%", 500},
-        {"M_S_175", "+75%", 250},
+        {"M_S_75", "-75%", 1750, " (spd=-75%)"},
+        {"M_S_50", "-50%", 1500, " (spd=-50%)"},
+        {"M_S_25", "-25%", 1250, " (spd=-25%)"},
+        {"M_S_0", "0 - Normal", 1000, " (spd=0)"},
+        {"M_S_125", "+25%", 750, " (spd=+25%)"},
+        {"M_S_150", "+50%", 500, " (spd=+50%)"},
+        {"M_S_175", "+75%", 250, " (spd=+75%)"},
     }};
 
     explicit SpeedSetting(DropTimer& timer) : timer_(timer) {}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "HighScoreTable.h"
+#include "game/FinishedGame.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace quarrix::records {
@@ -14,13 +16,19 @@ inline constexpr int TableCount = 3;
 
 using HighScoreTables = std::array<HighScoreTable, TableCount>;
 
-// The column a table is ranked by: Score, Combo or Chain.
-inline const std::string& keyText(const ScoreRow& row, int table)
+// The column a table is ranked by (Score, Combo or Chain), as a row stores it and as a finished
+// game brings it.
+struct KeyColumn {
+    std::string ScoreRow::*text;
+    std::int64_t FinishedGame::*figure;
+};
+
+inline KeyColumn keyColumn(int table)
 {
     switch (table) {
-    case ScoresTable: return row.score;
-    case CombosTable: return row.combo;
-    default: return row.chain;
+    case ScoresTable: return {&ScoreRow::score, &FinishedGame::score};
+    case CombosTable: return {&ScoreRow::combo, &FinishedGame::bestCombo};
+    default: return {&ScoreRow::chain, &FinishedGame::bestChain};
     }
 }
 

@@ -3,6 +3,7 @@
 #include "HighScoreTables.h"
 #include "HighScoresReader.h"
 #include "StoredText.h"
+#include "game/SpeedSetting.h"
 
 #include <array>
 
@@ -23,21 +24,6 @@ constexpr std::array<std::array<PromptTexts, 2>, TableCount> Prompts{{
     {{{"You are worthy...", "Position on the Highest Chains Table!"},
       {"You are worthy...", "Position on the Highest Chians Table!"}}},
 }};
-
-struct SpeedMark {
-    int intervalMs;
-    std::string_view suffix;
-};
-
-constexpr std::array<SpeedMark, 7> SpeedMarks{{
-    {250, " (spd=+75%)"},
-    {500, " (spd=+50%)"},
-    {750, " (spd=+25%)"},
-    {1000, " (spd=0)"},
-    {1250, " (spd=-25%)"},
-    {1500, " (spd=-50%)"},
-    {1750, " (spd=-75%)"},
-}};
 }  // namespace
 
 std::string RankingTexts::namePrompt(int table, int position, bool tableFull)
@@ -53,9 +39,9 @@ std::string RankingTexts::namePrompt(int table, int position, bool tableFull)
 
 std::string_view RankingTexts::speedSuffix(int intervalMs)
 {
-    for (const SpeedMark& mark : SpeedMarks) {
-        if (mark.intervalMs == intervalMs) {
-            return mark.suffix;
+    for (const SpeedItem& item : SpeedSetting::Items) {
+        if (item.intervalMs == intervalMs) {
+            return item.suffix;
         }
     }
     return {};

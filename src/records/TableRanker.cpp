@@ -9,13 +9,9 @@
 namespace quarrix::records {
 
 namespace {
-double keyValue(const FinishedGame& game, int tableId)
+const std::string& keyText(const ScoreRow& row, int tableId)
 {
-    switch (tableId) {
-    case ScoresTable: return static_cast<double>(game.score);
-    case CombosTable: return static_cast<double>(game.bestCombo);
-    default: return static_cast<double>(game.bestChain);
-    }
+    return row.*keyColumn(tableId).text;
 }
 }  // namespace
 
@@ -31,7 +27,7 @@ std::size_t TableRanker::insertionIndex(const HighScoreTable& table, int tableId
 std::optional<std::size_t> TableRanker::rank(HighScoreTable& table, int tableId, const FinishedGame& game,
                                              NamePrompt& prompt)
 {
-    const std::size_t index = insertionIndex(table, tableId, keyValue(game, tableId));
+    const std::size_t index = insertionIndex(table, tableId, static_cast<double>(game.*keyColumn(tableId).figure));
     if (index >= HighScoreTable::Capacity) {
         return std::nullopt;
     }

@@ -49,9 +49,8 @@ void SoundBank::InitSoundBuffer(const std::string& file, std::int16_t bIndex, in
 void SoundBank::CleanUpSndBuffer()
 {
     std::int32_t i = static_cast<std::int32_t>(SndBuffer_.size()) - 1;
-    std::optional<std::uint32_t> st;
     while (i >= 0) {
-        st = audio_.status(SndBuffer_[static_cast<std::size_t>(i)]);
+        const std::optional<std::uint32_t> st = audio_.status(SndBuffer_[static_cast<std::size_t>(i)]);
         if (!st) {
             return;  // an empty slot ends the tidy-up
         }
@@ -60,7 +59,7 @@ void SoundBank::CleanUpSndBuffer()
         }
         --i;
     }
-    if (i < 0 || *st == StatusLooping) {
+    if (i < 0) {
         return;
     }
     const std::int32_t newTop = i + 1;
@@ -96,7 +95,7 @@ void SoundBank::startMusic(const std::string& file, int device)
 {
     InitSoundBuffer(file, 0, device);
     if (const auto hz = audio_.frequency(SndBuffer_[0])) {
-        bgmFreq_ = static_cast<double>(*hz);
+        BGMFreq_ = static_cast<double>(*hz);
     }
     audio_.play(SndBuffer_[0], true);
 }
@@ -113,7 +112,7 @@ void SoundBank::SetBGMSpeed(std::int16_t gemHeight)
         return;  // no music loaded: nothing to speed up
     }
     audio_.stop(music);
-    audio_.setFrequency(music, musicFrequency(bgmFreq_, gemHeight));
+    audio_.setFrequency(music, musicFrequency(BGMFreq_, gemHeight));
     audio_.play(music, true);
 }
 

@@ -36,7 +36,6 @@ public:
     // Music frequency follows the stack height; it resumes where it was.
     void SetBGMSpeed(std::int16_t gemHeight);
 
-    double BGMFreq() const { return bgmFreq_; }
     std::size_t slotCount() const { return SndBuffer_.size(); }
     BufferHandle slot(std::size_t index) const { return SndBuffer_.at(index); }
 
@@ -52,7 +51,7 @@ private:
 
     AudioDevice& audio_;
     std::vector<BufferHandle> SndBuffer_;
-    double bgmFreq_ = 0.0;
+    double BGMFreq_ = 0.0;
 };
 
 }  // namespace quarrix::sound

@@ -16,13 +16,6 @@
 namespace quarrix::ui {
 
 namespace {
-QFont sized(const QFont& base, qreal points)
-{
-    QFont font(base);
-    font.setPointSizeF(points);
-    return font;
-}
-
 constexpr int RowHeight = 360;  // twips, of a caption label and of its value
 
 // A value label is as wide as its figure and as high as its caption, so the two share a baseline.
@@ -144,24 +137,24 @@ QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& capt
 {
     auto* frame = new QGroupBox(caption, area);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setFont(sized(font(), 18));
+    frame->setFont(TwipScale::sized(font(), 18));
     frame->setStyle(classicFrameStyle());
-    frame->setGeometry(scale_.rect(3960, top, 3255, 1575));
+    scale_.place(frame, {3960, top, 3255, 1575});
     return frame;
 }
 
 QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
                        int top)
 {
-    const QFont labelFont = sized(font(), 13.5);
+    const QFont labelFont = TwipScale::sized(font(), 13.5);
     auto* captionLabel = new QLabel(caption, frame);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setFont(labelFont);
-    captionLabel->setGeometry(scale_.rect(360, top, 1005, RowHeight));
+    scale_.place(captionLabel, {360, top, 1005, RowHeight});
     auto* value = new QLabel(QStringLiteral("0"), frame);
     value->setObjectName(QString::fromLatin1(valueName));
     value->setFont(labelFont);
-    value->setGeometry(scale_.rect(1440, top, 0, RowHeight));
+    scale_.place(value, {1440, top, 0, RowHeight});
     fitValue(value);
     return value;
 }
@@ -170,8 +163,8 @@ void Form1::buildPanels(QWidget* area)
 {
     auto* next = new QLabel(QStringLiteral("Next"), area);
     next->setObjectName(QStringLiteral("Label1"));
-    next->setFont(sized(font(), 18));
-    next->setGeometry(scale_.rect(3600, 480, 735, 435));
+    next->setFont(TwipScale::sized(font(), 18));
+    scale_.place(next, {3600, 480, 735, 435});
 
     QGroupBox* high = makeFrame(area, "frmHigh", QStringLiteral("Highest"), 2280);
     lblHScore_ = makeRow(high, "Label2", QStringLiteral("Score:"), "lblHScore", 480);

@@ -1,6 +1,5 @@
 #include "Form2.h"
 
-#include "TwipScale.h"
 #include "WindowLook.h"
 
 #include <QApplication>
@@ -13,14 +12,7 @@
 namespace quarrix::ui {
 
 namespace {
-// Positions and sizes in twips (1/1440 inch), relative to the tab control.
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
+// Places in twips, relative to the tab control.
 constexpr TwipRect ClientArea{0, 0, 7470, 3990};
 constexpr TwipRect TabControl{240, 240, 6975, 3495};
 constexpr TwipRect TitleLabel{360, 360, 6135, 615};
@@ -95,17 +87,16 @@ protected:
 }  // namespace
 
 Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), keeper_({*this, *this, panel})
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), scale_(logicalDpiX()), keeper_({*this, *this, panel})
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Records"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(ClientArea.width), twips(ClientArea.height));
+    setFixedSize(scale_.px(ClientArea.width), scale_.px(ClientArea.height));
 
     records_ = new QTabWidget(this);
     records_->setObjectName(QStringLiteral("Records"));
-    records_->setGeometry(twips(TabControl.left), twips(TabControl.top), twips(TabControl.width),
-                          twips(TabControl.height));
+    scale_.place(records_, TabControl);
     for (int t = 0; t < records::TableCount; ++t) {
         buildTab(t);
     }
@@ -152,11 +143,6 @@ void Form2::showMessage(const std::string& text)
     dialogs_.message(display(text));
 }
 
-int Form2::twips(int value) const
-{
-    return TwipScale(logicalDpiX()).px(value);
-}
-
 void Form2::buildTab(int tab)
 {
     const auto t = static_cast<std::size_t>(tab);
@@ -166,15 +152,11 @@ void Form2::buildTab(int tab)
 
     auto* title = new QLabel(texts.title, page);
     title->setObjectName(QStringLiteral("Label%1").arg(tab + 1));
-    QFont titleFont = title->font();
-    titleFont.setPointSize(TitlePoints);
-    title->setFont(titleFont);
+    title->setFont(TwipScale::sized(title->font(), TitlePoints));
 
     auto* header = new QLabel(texts.header, page);
     header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
-    QFont headerFont = header->font();
-    headerFont.setPointSize(HeaderPoints);
-    header->setFont(headerFont);
+    header->setFont(TwipScale::sized(header->font(), HeaderPoints));
 
     TabLists& lists = lists_[t];
     lists.page = page;
@@ -197,9 +179,7 @@ QListWidget* Form2::addList(QWidget* page, const QString& name)
     auto* list = new QListWidget(page);
     list->setObjectName(name);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont listFont = list->font();
-    listFont.setPointSize(ListPoints);
-    list->setFont(listFont);
+    list->setFont(TwipScale::sized(list->font(), ListPoints));
     return list;
 }
 
@@ -208,9 +188,7 @@ void Form2::placeTab(int tab)
     const TabLists& lists = lists_[static_cast<std::size_t>(tab)];
     // The twips are relative to the tab control; the page sits below its tab bar.
     const QPoint origin = lists.page->mapTo(records_, QPoint(0, 0));
-    const auto place = [&](QWidget* widget, const TwipRect& r) {
-        widget->setGeometry(twips(r.left) - origin.x(), twips(r.top) - origin.y(), twips(r.width), twips(r.height));
-    };
+    const auto place = [&](QWidget* widget, const TwipRect& r) { scale_.place(widget, r, origin); };
     place(lists.page->findChild<QLabel*>(QStringLiteral("Label%1").arg(tab + 1)), TitleLabel);
     place(lists.page->findChild<QLabel*>(QStringLiteral("Label%1").arg(tab + 4)), HeaderLabel);
     place(lists.listPos, PosList);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "TwipScale.h"
 #include "game/FinishedGame.h"
 #include "records/HighestPanel.h"
 #include "records/MessageSink.h"
@@ -22,11 +23,11 @@ class Form2 : public QWidget, private records::NamePrompt, private records::Mess
     Q_OBJECT
 
 public:
-    // Creating the window resets the tables to their placeholder rows and runs LoadScores
-    // (reads "HighScores" from the current working directory; on failure shows the exact error text via
-    // dialogs.message)
+    // Starts from the placeholder rows and reads "HighScores" from the current working directory;
+    // a file that cannot be read is reported through dialogs.message.
     Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent = nullptr);
-    // Ranking with name prompts, SaveScores, panel refresh, then shows the window on its current tab.
+    // Ranks the game (asking for names), saves the tables and refreshes the Highest panel, then
+    // shows the window on its current tab.
     void processScore(const quarrix::FinishedGame& game);
     // The Records menu: makes `tab` current and shows the window modeless (stays open if already open).
     void showTab(int tab);
@@ -35,7 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The five list boxes of one tab, element t of each control array.
+    // The page of tab t and its five list boxes, named listPos_t, listName_t and so on.
     struct TabLists {
         QWidget* page = nullptr;
         QListWidget* listPos = nullptr;
@@ -48,13 +49,13 @@ private:
     std::string askName(const std::string& prompt) override;
     void showMessage(const std::string& text) override;
 
-    int twips(int value) const;
     void buildTab(int tab);
     QListWidget* addList(QWidget* page, const QString& name);
     void placeTab(int tab);
     void showTables();
 
     Dialogs& dialogs_;
+    TwipScale scale_;
     QTabWidget* records_ = nullptr;
     std::array<TabLists, records::TableCount> lists_{};
     records::ScoreKeeper keeper_;

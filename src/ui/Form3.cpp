@@ -1,5 +1,7 @@
 #include "Form3.h"
 
+#include "sound/DefaultSounds.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -74,16 +76,16 @@ void Form3::buildControls()
     cmbDevices_->setEditable(true);
     cmbDevices_->setInsertPolicy(QComboBox::NoInsert);
     cmbDevices_->setEditText(QStringLiteral("Combo1"));
-    place(cmbDevices_, TextLeft, 1080, 3000, 315);
+    scale_.place(cmbDevices_, {TextLeft, 1080, 3000, 315});
     connect(cmbDevices_, &QComboBox::activated, this, [this](int index) { listIndex_ = index; });
     connect(cmbDevices_->lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
 
     addLabel("Label2", QStringLiteral("Gem Collision:"), 120, 1440, 1515);
-    txtGC_ = addTextBox("txtGC", QStringLiteral("Dink.wav"), 1440);
+    txtGC_ = addTextBox("txtGC", QString::fromUtf8(sound::CollisionSound), 1440);
     addLabel("Label3", QStringLiteral("Gem Destruction:"), 120, 1800, 1875);
-    txtGD_ = addTextBox("txtGD", QStringLiteral("PahTush.wav"), 1800);
+    txtGD_ = addTextBox("txtGD", QString::fromUtf8(sound::DestructionSound), 1800);
     addLabel("Label4", QStringLiteral("BackGround Music:"), 120, 2160, 2085);
-    txtBGM_ = addTextBox("txtBGM", QStringLiteral("BGM_2.wav"), 2160);
+    txtBGM_ = addTextBox("txtBGM", QString::fromUtf8(sound::MusicSound), 2160);
 
     const QString browse = QStringLiteral("Browse...");
     const QString play = QStringLiteral("Play");
@@ -102,22 +104,15 @@ void Form3::buildControls()
 
     checkBGM_ = new QCheckBox(QStringLiteral("Disable BGM (click Play to apply)"), this);
     checkBGM_->setObjectName(QStringLiteral("checkBGM"));
-    place(checkBGM_, 120, 2640, 2775, 495);
-}
-
-void Form3::place(QWidget* w, int left, int top, int width, int height) const
-{
-    w->setGeometry(scale_.rect(left, top, width, height));
+    scale_.place(checkBGM_, {120, 2640, 2775, 495});
 }
 
 QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top, int width)
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font = label->font();
-    font.setPointSize(LabelPointSize);
-    label->setFont(font);
-    place(label, left, top, width, 300);
+    label->setFont(TwipScale::sized(label->font(), LabelPointSize));
+    scale_.place(label, {left, top, width, 300});
     return label;
 }
 
@@ -125,7 +120,7 @@ QLineEdit* Form3::addTextBox(const char* name, const QString& text, int top)
 {
     auto* box = new QLineEdit(text, this);
     box->setObjectName(QString::fromLatin1(name));
-    place(box, TextLeft, top, 3000, 315);
+    scale_.place(box, {TextLeft, top, 3000, 315});
     return box;
 }
 
@@ -133,7 +128,7 @@ QPushButton* Form3::addButton(const char* name, const QString& text, int left, i
 {
     auto* button = new QPushButton(text, this);
     button->setObjectName(QString::fromLatin1(name));
-    place(button, left, top, width, height);
+    scale_.place(button, {left, top, width, height});
     return button;
 }
 

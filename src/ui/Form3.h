@@ -23,20 +23,20 @@ namespace quarrix::ui {
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    // Window load: list devices, select the first, load "BGM_2.wav" (txtBGM) into slot 0 and loop it.
+    // Lists the output devices, picks the first and loops the music file the window shows.
     Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent = nullptr);
     ~Form3() override;
 
     void PlaySound(const QString& file, std::int16_t position);
     void CleanUpSndBuffer();
-    bool musicDisabled() const;  // checkBGM ticked
+    bool musicDisabled() const;
     void SetBGMSpeed(std::int16_t gemHeight);
-    QString collisionFile() const;    // text of txtGC
-    QString destructionFile() const;  // text of txtGD
+    // The effect files as the player last typed or chose them.
+    QString collisionFile() const;
+    QString destructionFile() const;
 
 private:
     void buildControls();
-    void place(QWidget* w, int left, int top, int width, int height) const;
     QLabel* addLabel(const char* name, const QString& text, int left, int top, int width);
     QLineEdit* addTextBox(const char* name, const QString& text, int top);
     QPushButton* addButton(const char* name, const QString& text, int left, int top, int width, int height);

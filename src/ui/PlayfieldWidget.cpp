@@ -45,9 +45,9 @@ void PlayfieldWidget::paintFrames(QPainter& painter) const
 {
     painter.setPen(QPen(palette().windowText().color(), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(scale_.rect(480, 960, 2900, 7225).adjusted(0, 0, -1, -1));  // Shape2
-    painter.drawRect(scale_.rect(3570, 480, 825, 1545).adjusted(0, 0, -1, -1));  // Shape3
-    painter.drawLine(scale_.line(3575, 840, 4400, 840));                         // Line1
+    painter.drawRect(scale_.rect(480, 960, 2900, 7225).adjusted(0, 0, -1, -1));  // the well
+    painter.drawRect(scale_.rect(3570, 480, 825, 1545).adjusted(0, 0, -1, -1));  // the Next box
+    painter.drawLine(scale_.line(3575, 840, 4400, 840));                         // under the "Next" caption
 }
 
 void PlayfieldWidget::paintBoard(QPainter& painter) const

@@ -12,8 +12,8 @@
 
 namespace quarrix::ui {
 
-// The client area of the main window behind its labels: the 90 cells `Shape1`, the well's frame
-// `Shape2`, the Next box `Shape3` with `Line1`, and the preview cells `NextGem`, drawn from the model.
+// The client area of the main window behind its labels: the 90 cells of the well, its frame, the
+// Next box with the line under its caption, and the two preview cells, drawn from the model.
 class PlayfieldWidget final : public QWidget {
     Q_OBJECT
 public:

@@ -6,7 +6,8 @@
 
 namespace quarrix::ui {
 
-// The drop timer `Timer1` on a QTimer; it runs only while a game does, so an idle game costs no CPU.
+// The drop timer on a QTimer, whose ticks Form1::Timer1_Timer takes; it runs only while a game
+// does, so an idle game costs no CPU.
 class QtDropTimer final : public DropTimer {
 public:
     explicit QtDropTimer(QObject* parent);

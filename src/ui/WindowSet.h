@@ -8,10 +8,10 @@
 
 namespace quarrix::ui {
 
-// Owns the records and sound options windows and re-creates either after the player closed it.
 class Form2;
 class Form3;
 
+// Owns the records and sound options windows and re-creates either after the player closed it.
 class WindowSet final : public CompanionWindows, private SoundInterface {
 public:
     WindowSet(Dialogs& dialogs, sound::AudioDevice& audio);

@@ -57,7 +57,6 @@ TEST(SoundBank, EffectsReuseTerminatedSlotsACleanUpTrimsTheTopAndAFullTablePacks
         {"finished top effect grows by one empty slot", {Music, Once, 0}, false, 4, 3},
         {"empty top slot is left alone", {Music, Once, Empty}, false, 3, 2},
         {"terminated slots above a playing one are cut", {Music, Once, Cut, Cut}, false, 3, 3},
-        {"looping-only top is left alone", {Music, StatusLooping}, false, 2, 2},
         {"all terminated is left alone", {Cut, Cut}, false, 2, 2},
         {"the walk stops at an empty slot", {Music, Empty, Cut}, false, 3, 2},
     };

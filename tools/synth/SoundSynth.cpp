@@ -2,6 +2,7 @@
 // background music loop. Usage: quarrix-synth OUTPUT_FOLDER
 #include "Synth.h"
 #include "Track.h"
+#include "sound/DefaultSounds.h"
 
 #include <array>
 #include <cstdio>
@@ -125,8 +126,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "/";
-    const bool ok =
-        makeKnock(folder + "Dink.wav") && makeBurst(folder + "PahTush.wav") && makeMusic(folder + "BGM_2.wav");
+    const bool ok = makeKnock(folder + quarrix::sound::CollisionSound) &&
+                    makeBurst(folder + quarrix::sound::DestructionSound) &&
+                    makeMusic(folder + quarrix::sound::MusicSound);
     if (!ok) {
         std::fprintf(stderr, "could not write the sound files into %s\n", argv[1]);
         return 1;
