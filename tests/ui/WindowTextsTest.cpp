@@ -3,10 +3,7 @@
 #include "records/RankingTexts.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -17,22 +14,11 @@ using namespace quarrix;
 
 namespace {
 
+// Menus and frames show a title, menu items, labels, buttons and text boxes a text.
 QString textOf(const QObject* o)
 {
-    if (const auto* action = qobject_cast<const QAction*>(o)) {
-        return action->text();
-    }
-    if (const auto* menu = qobject_cast<const QMenu*>(o)) {
-        return menu->title();
-    }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(o)) {
-        return frame->title();
-    }
-    if (const auto* box = qobject_cast<const QLineEdit*>(o)) {
-        return box->text();
-    }
-    const QVariant text = o->property("text");  // labels and buttons
-    return text.isValid() ? text.toString() : QString();
+    const QVariant title = o->property("title");
+    return (title.isValid() ? title : o->property("text")).toString();
 }
 
 // "Window" for a window's title, "Window/name" for a named widget or menu item in it.
