@@ -6,7 +6,7 @@
 using namespace quarrix;
 using Cells = std::vector<std::pair<int, int>>;
 
-TEST(Board, ResetNumbersTheCellsAndMovesLeaveStaleValuesOverwriteAndLoseAGemMovedOntoItself)
+TEST(Board, CellsKeepTheirNumbersThroughResetsAndMoves)
 {
     Board board;
     board.place(2, 5, gemForDraw(6));
@@ -37,7 +37,7 @@ Cells listed(const DestroyerGroup& g)
 }
 }  // namespace
 
-TEST(DestroyerGroup, FillsSameColourNeighboursBelowLeftAboveRightDepthFirst)
+TEST(DestroyerGroup, FillsNeighboursInDepthFirstOrder)
 {
     // the board, the destroyer filled from, the cells listed
     const std::tuple<std::vector<std::string>, int, int, Cells> cases[] = {

@@ -9,7 +9,7 @@ namespace {
 
 using GameTest = GameFixture;
 
-TEST_F(GameTest, NewGameClearsBoardAndFiguresDealsTwoPairsInDrawOrderAndBlocksTheSpeedItems)
+TEST_F(GameTest, NewGameStartsFreshAndLocksTheSpeed)
 {
     EXPECT_TRUE(game.chooseSpeed(6));
     game.newGame();
@@ -30,7 +30,7 @@ TEST_F(GameTest, NewGameClearsBoardAndFiguresDealsTwoPairsInDrawOrderAndBlocksTh
     EXPECT_TRUE(game.chooseSpeed(5) && log.interval() == 500 && game.speed().checkedItem() == 5);
 }
 
-TEST(PairSequence, FixedStartRepeatsStaysBelowOneAndMakesHalfTheLowerGemsDestroyers)
+TEST(PairSequence, IsTheSameEveryRunWithHalfDestroyers)
 {
     FixedSeedRandom first, second;
     int destroyers = 0;
@@ -78,7 +78,7 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
     EXPECT_TRUE(pairCells() == (Cells{3, 13, 3, 14}) && pair().PairActive);
 }
 
-TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessageRanksAndStillDealsThePair)
+TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessage)
 {
     log.setInterval(500);
     land(std::vector<std::string>(13, "...r.."), 3, 13, 3, 14);

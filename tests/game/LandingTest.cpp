@@ -4,7 +4,7 @@
 using namespace quarrix;
 using namespace quarrix::test;
 
-TEST(Settler, GemsDropToTheirFinalRowsColumnByColumnLowestFirstEachMovePausedSoundedAndShown)
+TEST(Settler, GemsDropColumnByColumnLowestFirst)
 {
     Outside log;
     Board board;
@@ -22,7 +22,7 @@ TEST(Settler, GemsDropToTheirFinalRowsColumnByColumnLowestFirstEachMovePausedSou
 
 using LandingTest = GameFixture;
 
-TEST_F(LandingTest, EachRemovedGemPausesSoundsAndRepaintsInFloodOrder)
+TEST_F(LandingTest, EachBurstGemPausesSoundsAndRepaintsInOrder)
 {
     land({"..rr..", "......"}, 2, 0, 3, 0, gemForDraw(4), gemForDraw(1));
     // From (2,0): (2,1) above, then (3,1) right of it; the yellow gem stays and nothing falls.
@@ -30,7 +30,7 @@ TEST_F(LandingTest, EachRemovedGemPausesSoundsAndRepaintsInFloodOrder)
     EXPECT_EQ(field().figures, (Figures{20, 1, 2, 1, 2}));
 }
 
-TEST_F(LandingTest, SettlingSetsOffANextBurstCountedAsComboAndBestFiguresCarryOver)
+TEST_F(LandingTest, ASettledGemSetsOffAComboBurst)
 {
     // Red burst of four; the yellow destroyer then settles onto two yellows: a second, smaller burst.
     land({"Y.....", "rrr...", "Ryy..."}, 5, 0, 5, 1, gemForDraw(2), gemForDraw(3));
@@ -46,7 +46,7 @@ TEST_F(LandingTest, SettlingSetsOffANextBurstCountedAsComboAndBestFiguresCarryOv
     EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
-TEST_F(LandingTest, GroupsBurstInScanOrderAndAnEmptiedBoardLeavesTheMusicSpeedAlone)
+TEST_F(LandingTest, GroupsBurstInScanOrder)
 {
     // Column 1's group (chain 1) comes before column 3's (chain 2, with the pair) in the scan.
     land({".b....", ".B.G.."}, 3, 1, 3, 2, gemForDraw(2), gemForDraw(2));
@@ -55,7 +55,7 @@ TEST_F(LandingTest, GroupsBurstInScanOrderAndAnEmptiedBoardLeavesTheMusicSpeedAl
     EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
-TEST_F(LandingTest, OnlyTheUpperSpawnCellEndsTheGameAndTheCountedFiguresAreRanked)
+TEST_F(LandingTest, OnlyAFilledUpperSpawnCellEndsTheGame)
 {
     std::vector<std::string> stack(12, "...y..");
     land(stack, 3, 12, 3, 13);  // the next pair overwrites (3, 13) and the game goes on

@@ -1,8 +1,8 @@
 // A virtual controller, mapped by SDL's own game-controller layer, plays the real windows.
+#include "RecordsFakes.h"
 #include "game/FixedSeedRandom.h"
 #include "pad/SdlPadSource.h"
 #include "sound/OpenAlAudio.h"
-#include "tests/records/RecordsFakes.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/PadBinding.h"

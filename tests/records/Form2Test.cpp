@@ -1,5 +1,5 @@
 #include "RecordsFakes.h"
-#include "tests/ui/UiFakes.h"
+#include "UiFakes.h"
 #include "ui/Form2.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ static QStringList items(const QWidget& form, const char* name)
     return out;
 }
 
-TEST(Form2, ShowsTabsTakesAFinishedGameIntoTheFileAndANewWindowReadsItBack)
+TEST(Form2, AFinishedGameIsSavedAndReadBackByANewWindow)
 {
     TempWorkingDir dir;
     FakeDialogs dialogs;

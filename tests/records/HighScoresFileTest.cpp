@@ -56,7 +56,7 @@ TEST(HighScoresReader, ItemRulesAndDamage)
     }
 }
 
-TEST(HighScoresRoundTrip, EveryItemIsQuotedOnACrLfLineAndTypedNamesAreMadeSafeAndReadBackUnchanged)
+TEST(HighScoresRoundTrip, ItemsAreWrittenQuotedAndReadBackUnchanged)
 {
     EXPECT_EQ(HighScoresWriter::write(tablesOf({{"Ann", "30", "2", "5"}}, {}, {{"a,b", "1", "9", "8"}})),
               quotedLines({"Ann", "30", "2", "5", "NEXT", "Nobody (100%)", "0", "0", "0", "NEXT", "a,b", "1", "9", "8",
@@ -76,7 +76,7 @@ TEST(HighScoresRoundTrip, EveryItemIsQuotedOnACrLfLineAndTypedNamesAreMadeSafeAn
     EXPECT_TRUE(HighScoresReader::read(HighScoresWriter::write(tables), back) == ReadOutcome::Loaded && back == tables);
 }
 
-TEST(HighScoresRoundTrip, ANameIsWrittenInTheOldCodePageIfItCanBeElseInUtf8)
+TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
 {
     const std::pair<std::string, std::string> cases[] = {
         // as typed, as written
@@ -101,7 +101,7 @@ TEST(HighScoresRoundTrip, ANameIsWrittenInTheOldCodePageIfItCanBeElseInUtf8)
     EXPECT_TRUE(HighScoresReader::read(file, back) == ReadOutcome::Loaded && back == tables);
 }
 
-TEST_F(ScoreKeeperTest, AFolderInTheWayFailsTheLoadAndTheSaveWithMessagesNamingTheFileAndWhy)
+TEST_F(ScoreKeeperTest, AFolderInTheWayIsReportedWithItsPath)
 {
     std::filesystem::create_directory("HighScores");
     EXPECT_FALSE(keeper.load());
@@ -113,7 +113,7 @@ TEST_F(ScoreKeeperTest, AFolderInTheWayFailsTheLoadAndTheSaveWithMessagesNamingT
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // the new file beside it is gone
 }
 
-TEST_F(ScoreKeeperTest, EveryGameSavesEvenWithoutAnEntryAndReplacesTheFileInOneStep)
+TEST_F(ScoreKeeperTest, EveryGameSavesByReplacingTheWholeFile)
 {
     std::vector<std::string> items;  // full tables as older versions wrote them, one byte a letter
     for (int row = 1; row <= 30; ++row) {

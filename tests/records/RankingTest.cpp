@@ -7,7 +7,7 @@
 
 using namespace quarrix::records;
 
-TEST(TableRanker, RanksByNumericValueInItsOwnColumnBelowTiesAndAFullTableRefusesATieWithItsTenthRow)
+TEST(TableRanker, RanksNumericallyWithTiesPlacedBelow)
 {
     HighScoreTables tables;  // compared as text, "900" would beat "1000"; a file may hold fractions too
     for (std::size_t i = 0;
@@ -29,24 +29,4 @@ TEST(TableRanker, RanksByNumericValueInItsOwnColumnBelowTiesAndAFullTableRefuses
     ASSERT_EQ(std::pair(prompt.prompts.size(), tables[0].size()), (std::pair<std::size_t, std::size_t>(3, 10)));
     EXPECT_EQ(prompt.prompts[0], RankingTexts::namePrompt(ScoresTable, 3, true));  // the refused game was not asked
     EXPECT_EQ(tables[0].row(2), (ScoreRow{" (spd=0)", "501", "0", "5"}));
-}
-
-TEST(RankingTexts, NamePromptsForEachTableFullAndNotFullAndTheSpeedSuffixes)
-{
-    const std::tuple<int, bool, std::string, std::string> cases[] = {
-        // the game's own wording, typos included
-        {ScoresTable, false, "You are worth...", "Scores"},  {ScoresTable, true, "You are worthy...", "Scores"},
-        {CombosTable, false, "You are worthy...", "Combos"}, {CombosTable, true, "You are worthy...", "Combo"},
-        {ChainsTable, false, "You are worthy...", "Chains"}, {ChainsTable, true, "You are worthy...", "Chians"},
-    };
-    const std::string middle = "\n...and have aquired the Number 3Position on the Highest ";
-    for (const auto& [table, full, header, name] : cases) {
-        EXPECT_EQ(RankingTexts::namePrompt(table, 3, full),
-                  header + middle + name + " Table!\nPlease Enter Your Name: ");
-    }
-    std::string suffixes;
-    for (const int interval : {250, 500, 750, 1000, 1250, 1500, 1750, 999}) {
-        suffixes += RankingTexts::speedSuffix(interval);
-    }
-    EXPECT_EQ(suffixes, " (spd=+75%) (spd=+50%) (spd=+25%) (spd=0) (spd=-25%) (spd=-50%) (spd=-75%)");
 }

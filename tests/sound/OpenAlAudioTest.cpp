@@ -41,7 +41,7 @@ static Recording record(const std::function<void(OpenAlAudio&, SoundBank&)>& scr
     return readRecording(QUARRIX_WAVE_FILE);
 }
 
-TEST(WaveWriter, FarChannelIsAttenuatedByThePanAndTheNearOneKeepsFullLevel)
+TEST(WaveWriter, PanAttenuatesOnlyTheFarChannel)
 {
     ASSERT_TRUE(writeMono(file("tone.wav"), 22050, 0.25, [](double t) { return 0.5 * std::sin(TwoPi * 1000.0 * t); }));
     const std::tuple<std::int16_t, double, double> cases[] = {{0, 0, -10}, {3, -2, 0}, {5, -10, 0}, {-1, 0, 0}};
@@ -56,7 +56,7 @@ TEST(WaveWriter, FarChannelIsAttenuatedByThePanAndTheNearOneKeepsFullLevel)
 }
 
 // The music's level rises steadily through the file, so the level heard tells the position.
-TEST(WaveWriter, MusicResumesWhereItStoppedAndAtHeightFourteenPlaysSevenPerCentFasterWithoutAGap)
+TEST(WaveWriter, MusicResumesWhereItStoppedAndSpeedsUpWithoutAGap)
 {
     ASSERT_TRUE(writeMono(file("music.wav"), 22050, 2.0,
                           [](double t) { return (0.05 + 0.4 * t) * std::sin(TwoPi * 441.0 * t); }));

@@ -5,19 +5,30 @@
 
 using namespace quarrix::sound;
 
-TEST(SoundBank, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumnAndTheMusicSpeedFollowsTheStackHeight)
-{
+struct SoundBankTest : ::testing::Test {
     quarrix::test::FakeAudio audio;
-    SoundBank bank(audio);
+    SoundBank bank{audio};
+};
+
+TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWav)
+{
     bank.SetBGMSpeed(14);  // nothing loaded yet: no call on an empty handle
     for (const char* refused : {"Dink.WAV", "", "wav", "Dink.wave", "Dink.wav "}) {
         bank.PlaySound(refused, 0, 0);
     }
     EXPECT_EQ(audio.createCalls + audio.deadCalls, 0);
+}
+
+TEST_F(SoundBankTest, EffectsArePannedByTheirColumn)
+{
     for (const auto& [position, pan] : {std::pair<std::int16_t, int>{0, -1000}, {3, 200}, {5, 1000}, {-1, 0}, {6, 0}}) {
         bank.PlaySound("Dink.wav", position, 0);
         EXPECT_EQ(audio.at(audio.last()).pan, pan) << "position " << position;
     }
+}
+
+TEST_F(SoundBankTest, MusicSpeedFollowsTheStackHeight)
+{
     bank.startMusic("BGM_2.wav", 0);  // at 22050 Hz
     for (const auto& [height, hz] : {std::pair<std::int16_t, int>{0, 22050}, {2, 22270}, {6, 22712}, {14, 23594}}) {
         bank.SetBGMSpeed(height);
@@ -29,12 +40,8 @@ TEST(SoundBank, PlaysOnlyNamesEndingInLowerCaseWavPannedByColumnAndTheMusicSpeed
     EXPECT_EQ(audio.at(bank.slot(0)).frequency, 44320);
 }
 
-// Rows: statuses from slot 0 up (Empty: the load failed), effect played (else a clean-up), slots, live buffers.
-TEST(SoundBank, EffectsReuseTerminatedSlotsACleanUpTrimsTheTopAndAFullTablePacksDownOrLetsTheNewestGiveWay)
+TEST_F(SoundBankTest, AFullTablePacksDownOrLetsTheNewestGiveWay)
 {
-    quarrix::test::FakeAudio audio;
-    SoundBank bank(audio);
-    constexpr std::uint32_t Empty = ~0U, Once = StatusPlaying, Cut = StatusTerminated, Music = Once | StatusLooping;
     bank.startMusic("BGM_2.wav", 0);
     for (int i = 1; i < SoundBank::MaxSlots; ++i) {
         bank.PlaySound("Dink.wav", 2, 0);
@@ -52,6 +59,12 @@ TEST(SoundBank, EffectsReuseTerminatedSlotsACleanUpTrimsTheTopAndAFullTablePacks
     bank.PlaySound("PahTush.wav", 5, 0);
     ASSERT_EQ(std::pair(bank.slotCount(), audio.liveCount()), std::pair(std::size_t{4}, 4));
     EXPECT_EQ((std::vector{bank.slot(0), bank.slot(1), bank.slot(2)}), kept);  // packed down in order
+}
+
+// Rows: statuses from slot 0 up (Empty: the load failed), effect played (else a clean-up), slots, live buffers.
+TEST_F(SoundBankTest, SlotsAreReusedOrTrimmedByTheirStatus)
+{
+    constexpr std::uint32_t Empty = ~0U, Once = StatusPlaying, Cut = StatusTerminated, Music = Once | StatusLooping;
     const std::tuple<const char*, std::vector<std::uint32_t>, bool, std::size_t, int> cases[]{
         {"finished is not terminated: not reused", {Music, 0, Cut, Once, Cut}, true, 3, 3},
         {"finished top effect grows by one empty slot", {Music, Once, 0}, false, 4, 3},
@@ -64,9 +77,15 @@ TEST(SoundBank, EffectsReuseTerminatedSlotsACleanUpTrimsTheTopAndAFullTablePacks
         bank.unload();
         for (std::size_t i = 0; i < statuses.size(); ++i) {
             bank.InitSoundBuffer(statuses[i] == Empty ? "missing.wav" : "Dink.wav", static_cast<std::int16_t>(i), 0);
-            statuses[i] == Empty || (audio.setStatus(bank.slot(i), statuses[i]), true);
+            if (statuses[i] != Empty) {
+                audio.setStatus(bank.slot(i), statuses[i]);
+            }
         }
-        play ? bank.PlaySound("PahTush.wav", 0, 0) : bank.CleanUpSndBuffer();
+        if (play) {
+            bank.PlaySound("PahTush.wav", 0, 0);
+        } else {
+            bank.CleanUpSndBuffer();
+        }
         EXPECT_EQ(std::pair(bank.slotCount(), audio.liveCount()), std::pair(slots, live)) << what;
     }
 }

@@ -1,10 +1,10 @@
 // The main window's wiring: keys and menus reach the rules, figures reach the labels, the
 // resolution reaches the screen step by step, and the companion windows come back when closed.
 #include "GameFixture.h"
+#include "RecordsFakes.h"
 #include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
 #include "sound/OpenAlAudio.h"
-#include "tests/records/RecordsFakes.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -41,10 +41,8 @@ protected:
     ui::Form1 form{dialogs, companions, random};
 };
 
-TEST_F(Form1Test, MenuCommandsReachTheRulesAndTheCompanionsARefusedSpeedKeepsItsCheckAndGameOverRanks)
+TEST_F(Form1Test, MenuItemsReachTheCompanionsByTheirKeys)
 {
-    EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
-    action("M_S_150")->trigger();
     const std::pair<const char*, QKeySequence> keys[] = {{"M_R_S", Qt::Key_F2},  {"H_R_Co", Qt::Key_F3},
                                                          {"H_R_Ch", Qt::Key_F4}, {"M_S_S", Qt::Key_F5},
                                                          {"M_H_hmm", {}},        {"M_F_NewGame", Qt::Key_F1}};
@@ -53,8 +51,25 @@ TEST_F(Form1Test, MenuCommandsReachTheRulesAndTheCompanionsARefusedSpeedKeepsIts
         action(name)->trigger();
     }
     EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
-    action("M_S_50")->trigger();  // refused during the game just begun
+}
+
+TEST_F(Form1Test, ASpeedRefusedDuringAGameKeepsTheOldCheck)
+{
+    action("M_S_150")->trigger();
+    action("M_F_NewGame")->trigger();
+    action("M_S_50")->trigger();
     EXPECT_TRUE(action("M_S_150")->isChecked() && !action("M_S_50")->isChecked());
+}
+
+TEST_F(Form1Test, TheWellIsItsTwipSizeAtTheScreensDpi)
+{
+    EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
+}
+
+TEST_F(Form1Test, GameOverShowsItsMessageAndRanksAtTheSpeed)
+{
+    action("M_S_150")->trigger();
+    action("M_F_NewGame")->trigger();
     for (int r = 0; r < 13; ++r) {
         field().board.place(3, r, gemForDraw(r % 2 == 0 ? 0 : 3));  // no burst, whatever the pair
     }
@@ -96,7 +111,7 @@ struct PaintCounter final : QObject {
     }
 };
 
-TEST_F(Form1Test, EachRemovalStepReachesTheScreenBeforeTheNextWithItsFigures)
+TEST_F(Form1Test, EachRemovalStepIsPaintedBeforeTheNext)
 {
     showActive();
     action("M_F_NewGame")->trigger();
@@ -115,7 +130,7 @@ TEST_F(Form1Test, EachRemovalStepReachesTheScreenBeforeTheNextWithItsFigures)
 
 // The records fill the panel before the window shows; the sound device and the music wait for
 // the first frame.
-TEST_F(Form1Test, RecordsLoadBeforeTheWindowShowsSoundAfterItsFirstFrame)
+TEST_F(Form1Test, RecordsLoadFirstAndSoundAfterTheFirstFrame)
 {
     PaintCounter counter;
     form.playfield()->installEventFilter(&counter);

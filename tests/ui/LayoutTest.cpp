@@ -1,9 +1,4 @@
-#include "UiFakes.h"
-#include "game/FixedSeedRandom.h"
-#include "sound/OpenAlAudio.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ThreeWindows.h"
 #include "ui/WindowLook.h"
 
 #include <QActionGroup>
@@ -53,23 +48,17 @@ static void expectLaidOut(QWidget& window)
     }
 }
 
-TEST(Layout, TextsFitInTheShippedFaceSpeedsAreOneExclusiveGroupAndLongNamesKeepTheirSpeedSuffix)
+TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
 {
     ASSERT_EQ(QFontInfo(quarrix::ui::windowFont()).family(), QStringLiteral("FreeSans"));
-    quarrix::test::FakeDialogs dialogs;
-    quarrix::test::FakeCompanions companions;
-    quarrix::FixedSeedRandom random;
-    quarrix::sound::OpenAlAudio audio;
-    quarrix::ui::Form1 form1(dialogs, companions, random);
-    form1.showHighest("99999", "99", "99");
-    quarrix::ui::Form2 form2(dialogs, form1);
-    quarrix::ui::Form3 form3(dialogs, audio);
-    for (QWidget* window : std::initializer_list<QWidget*>{&form1, &form2, &form3}) {
+    quarrix::test::ThreeWindows w;
+    w.form1.showHighest("99999", "99", "99");
+    for (QWidget* window : std::initializer_list<QWidget*>{&w.form1, &w.form2, &w.form3}) {
         SCOPED_TRACE(window->objectName().toStdString());
         window->show();
         expectLaidOut(*window);
     }
-    const QActionGroup* speeds = form1.findChild<QAction*>(QStringLiteral("M_S_0"))->actionGroup();
+    const QActionGroup* speeds = w.form1.findChild<QAction*>(QStringLiteral("M_S_0"))->actionGroup();
     EXPECT_TRUE(speeds != nullptr && speeds->isExclusive() && speeds->actions().size() == 7);  // one check mark
     const QFontMetrics fm(quarrix::ui::windowFont());
     const int width = fm.horizontalAdvance(QStringLiteral("Marta (spd=+25%)"));

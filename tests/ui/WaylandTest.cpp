@@ -1,6 +1,6 @@
 // The real game on a private headless Weston: it runs on the wayland platform, not a fallback,
 // and its main window is drawn wherever the compositor put it (under Qt's own title bar).
-#include "tests/records/RecordsFakes.h"
+#include "RecordsFakes.h"
 
 #include <QDir>
 #include <QImage>

@@ -35,10 +35,8 @@ inline int countFilled(const Board& board)
     return static_cast<int>(std::ranges::count_if(std::views::iota(0, Board::Cells), filled));
 }
 
-// The rules' outside world. It deals prepared values, then 0, and notes every call, in order, a
-// word each: "c3" a collision sound in column 3, "d2" a destruction sound, "p" a pause, "r" a
-// repaint, "x" the buffer clean-up, "s9" the music speed, "g" the game-over message (with the
-// timer already off; "g!" with it on), "=score,combo,chain,interval" the ranking.
+// The rules' outside world. It deals prepared values, then 0, and notes every call in `calls`, in
+// order, a word each (what each word means is written beside the call that notes it).
 class Outside final : public DropTimer,
                       public SoundInterface,
                       public AnimationInterface,
@@ -64,14 +62,15 @@ public:
     int interval() const override { return ms; }
     void setInterval(int milliseconds) override { ms = milliseconds; }
     float next() override { return drawn < values.size() ? values[drawn++] : 0.0F; }
-    void playCollision(std::int16_t p) override { add("c" + std::to_string(p)); }
-    void playDestruction(std::int16_t p) override { add("d" + std::to_string(p)); }
-    void cleanUpBuffers() override { add("x"); }
+    void playCollision(std::int16_t p) override { add("c" + std::to_string(p)); }    // "c3": collision in column 3
+    void playDestruction(std::int16_t p) override { add("d" + std::to_string(p)); }  // "d2": burst in column 2
+    void cleanUpBuffers() override { add("x"); }                                     // "x": sound buffers cleaned up
     bool musicDisabled() override { return musicOff; }
-    void setMusicSpeed(std::int16_t h) override { add("s" + std::to_string(h)); }
-    void pause(int ms) override { add(ms == 75 ? "p" : "p" + std::to_string(ms)); }
-    void repaintNow() override { add("r"); }
-    void showGameOver() override { add(on ? "g!" : "g"); }
+    void setMusicSpeed(std::int16_t h) override { add("s" + std::to_string(h)); }    // "s9": music speed for height 9
+    void pause(int ms) override { add(ms == 75 ? "p" : "p" + std::to_string(ms)); }  // "p": 75 ms pause; "p40": 40 ms
+    void repaintNow() override { add("r"); }                                         // "r": an immediate repaint
+    void showGameOver() override { add(on ? "g!" : "g"); }  // "g": game-over message, timer off; "g!": still on
+    // "=score,combo,chain,interval": the finished game handed to the ranking
     void processScore(const FinishedGame& g) override
     {
         add("=" + std::to_string(g.score) + "," + std::to_string(g.bestCombo) + "," + std::to_string(g.bestChain) +

@@ -28,20 +28,39 @@ public:
     std::vector<std::string> deviceDescriptions() override { return devices; }
     H createBuffer(const std::string& file, int device) override
     {
+        ++createCalls;
         const auto rate = files.find(file);
-        if (++createCalls, device < 0 || device >= std::ssize(devices) || rate == files.end()) {
+        if (device < 0 || device >= std::ssize(devices) || rate == files.end()) {
             return sound::NoBuffer;
         }
-        return records.push_back(Buffer{file, device, 0, rate->second}), records.size();
+        records.push_back(Buffer{file, device, 0, rate->second});
+        return records.size();
     }
     std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
     bool anyTerminated() override { return terminated_ > 0; }
-    bool play(H h, bool loop) override { return valid(h) && (setStatus(h, loop ? Loop : sound::StatusPlaying), true); }
-    bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
-    bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
+    bool play(H h, bool loop) override
+    {
+        return change(h, [&] { setStatus(h, loop ? Loop : sound::StatusPlaying); });
+    }
+    bool stop(H h) override
+    {
+        return change(h, [&] { setStatus(h, 0); });
+    }
+    bool setPan(H h, std::int32_t pan) override
+    {
+        return change(h, [&] { at(h).pan = pan; });
+    }
     std::optional<int> frequency(H h) override { return valid(h) ? std::optional(at(h).frequency) : std::nullopt; }
-    bool setFrequency(H h, std::int32_t hz) override { return valid(h) && (at(h).frequency = hz, true); }
-    void release(H h) override { stop(h) && (at(h).live = false); }
+    bool setFrequency(H h, std::int32_t hz) override
+    {
+        return change(h, [&] { at(h).frequency = hz; });
+    }
+    void release(H h) override
+    {
+        if (stop(h)) {
+            at(h).live = false;
+        }
+    }
 
     Buffer& at(H h) { return records.at(h - 1); }
     H last() const { return records.size(); }  // the newest buffer created
@@ -53,7 +72,22 @@ public:
     }
 
 private:
-    bool valid(H h) { return (h >= 1 && h <= records.size() && records[h - 1].live) || (++deadCalls, false); }
+    bool valid(H h)
+    {
+        const bool live = h >= 1 && h <= records.size() && records[h - 1].live;
+        deadCalls += live ? 0 : 1;
+        return live;
+    }
+    // Applies an operation to a live buffer; tells whether there was one.
+    template <class Operation>
+    bool change(H h, Operation operation)
+    {
+        if (!valid(h)) {
+            return false;
+        }
+        operation();
+        return true;
+    }
     int terminated_ = 0;  // kept by setStatus, so that anyTerminated scans nothing
 };
 

@@ -20,12 +20,16 @@ namespace quarrix::test {
 class RecordsFakes final : public records::NamePrompt, public records::MessageSink, public records::HighestPanel {
 public:
     std::vector<std::string> answers, prompts, messages, highest;
-    std::function<void()> meanwhile = [] {};
+    std::function<void()> meanwhile;  // empty: nothing happens meanwhile
 
     std::string askName(const std::string& prompt) override
     {
         prompts.push_back(prompt);
-        std::exchange(meanwhile, [] {})();
+        if (meanwhile) {
+            const std::function<void()> once = std::move(meanwhile);
+            meanwhile = nullptr;
+            once();
+        }
         return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -34,7 +38,13 @@ public:
 
 // A working directory of its own for one test; a failed mkdtemp leaves none, and changing into it throws.
 struct TempWorkingDir {
-    TempWorkingDir() { std::filesystem::current_path(path = ::mkdtemp(pattern.data()) ? pattern : ""); }
+    TempWorkingDir()
+    {
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path = pattern;
+        }
+        std::filesystem::current_path(path);
+    }
     ~TempWorkingDir()
     {
         std::error_code ignored;  // a destructor must not throw

@@ -1,0 +1,157 @@
+// Every text the windows show stands exactly as the game has always written it, typos included.
+#include "ThreeWindows.h"
+#include "records/RankingTexts.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace quarrix;
+
+namespace {
+
+// Menus and frames show a title, menu items, labels, buttons and text boxes a text.
+QString textOf(const QObject* o)
+{
+    const QVariant title = o->property("title");
+    return (title.isValid() ? title : o->property("text")).toString();
+}
+
+// "Window" for a window's title, "Window/name" for a named widget or menu item in it.
+std::map<QString, QString> shownTexts(const std::initializer_list<QWidget*>& windows)
+{
+    std::map<QString, QString> texts;
+    for (const QWidget* window : windows) {
+        texts[window->objectName()] = window->windowTitle();
+        for (const QObject* child : window->findChildren<QObject*>()) {
+            if (!child->objectName().isEmpty()) {
+                texts[window->objectName() + "/" + child->objectName()] = textOf(child);
+            }
+        }
+    }
+    return texts;
+}
+
+TEST(WindowTexts, EveryCaptionPromptAndMessageIsTheGamesOwn)
+{
+    test::ThreeWindows w;
+    std::map<QString, QString> texts = shownTexts({&w.form1, &w.form2, &w.form3});
+    const auto* tabs = w.form2.findChild<QTabWidget*>(QStringLiteral("Records"));
+    for (int t = 0; t < tabs->count(); ++t) {
+        texts[QStringLiteral("tab %1").arg(t)] = tabs->tabText(t);
+        for (const bool full : {false, true}) {
+            const std::string prompt = records::RankingTexts::namePrompt(t, 3, full);
+            texts[QStringLiteral("prompt %1%2").arg(t).arg(full ? " full" : "")] = QString::fromStdString(prompt);
+        }
+    }
+    for (const int ms : {250, 500, 750, 1000, 1250, 1500, 1750}) {
+        texts[QStringLiteral("suffix %1").arg(ms)] = QString::fromUtf8(records::RankingTexts::speedSuffix(ms).data());
+    }
+    w.form3.findChild<QLineEdit*>(QStringLiteral("txtBGM"))->setText(QStringLiteral("a.WAV"));
+    w.form3.findChild<QAbstractButton*>(QStringLiteral("cmdBGMPlay"))->click();
+    w.form3.findChild<QAbstractButton*>(QStringLiteral("cmdGCclect"))->click();
+    texts["file dialog"] = w.dialogs.fileDialogs.value(0);
+    texts["no file"] = w.dialogs.messages.value(0);
+    texts["bad name"] = w.dialogs.messages.value(1);
+
+    const std::pair<const char*, const char*> rows[] = {
+        {"Form1", "Quarrix Solo. - 17/2/2004"},
+        {"Form1/M_F", "File"},
+        {"Form1/M_F_NewGame", "New Game"},
+        {"Form1/M_F_Exit", "Exit"},
+        {"Form1/M_S", "Options"},
+        {"Form1/M_S_75", "-75%"},
+        {"Form1/M_S_50", "-50%"},
+        {"Form1/M_S_25", "-25%"},
+        {"Form1/M_S_0", "0 - Normal"},
+        {"Form1/M_S_125", "+25%"},
+        {"Form1/M_S_150", "+50%"},
+        {"Form1/M_S_175", "+75%"},
+        {"Form1/M_S_S", "Sound Option"},
+        {"Form1/M_R", "Records"},
+        {"Form1/M_R_S", "Highest Scores"},
+        {"Form1/H_R_Co", "Highest Combo"},
+        {"Form1/H_R_Ch", "Highest Chain"},
+        {"Form1/M_H", "Help"},
+        {"Form1/M_H_hmm", "Coming Soon..."},
+        {"Form1/Label1", "Next"},
+        {"Form1/frmHigh", "Highest"},
+        {"Form1/Label2", "Score:"},
+        {"Form1/Label6", "Combo:"},
+        {"Form1/Label4", "Chain:"},
+        {"Form1/frmBest", "Best"},
+        {"Form1/Label12", "Combo:"},
+        {"Form1/Label10", "Chain:"},
+        {"Form1/frmCurrent", "Current"},
+        {"Form1/Label16", "Combo:"},
+        {"Form1/Label14", "Chain:"},
+        {"Form1/Label8", "Score:"},
+        {"Form2", "Records"},
+        {"tab 0", "Highest Scores"},
+        {"tab 1", "Highest Combos"},
+        {"tab 2", "Highest Chains"},
+        {"Form2/Label1", "Highest Score"},
+        {"Form2/Label2", "Highest Combos"},
+        {"Form2/Label3", "Highest Chains"},
+        {"Form2/Label4", "Pos Name (Speed)        Score               Combo             Chain"},
+        {"Form2/Label5", "Pos Name (Speed)        Combo             Chain                Score"},
+        {"Form2/Label6", "Pos Name (Speed)        Chain               Score               Combo"},
+        {"Form3", "Sound Option"},
+        {"Form3/Command1", "_ Hide"},
+        {"Form3/Label1", "Sound Device:"},
+        {"Form3/Label2", "Gem Collision:"},
+        {"Form3/Label3", "Gem Destruction:"},
+        {"Form3/Label4", "BackGround Music:"},
+        {"Form3/txtGC", "Dink.wav"},
+        {"Form3/txtGD", "PahTush.wav"},
+        {"Form3/txtBGM", "BGM_2.wav"},
+        {"Form3/cmdGCclect", "Browse..."},
+        {"Form3/cmdGDclect", "Browse..."},
+        {"Form3/cmdBGMclect", "Browse..."},
+        {"Form3/cmdGCPlay", "Play"},
+        {"Form3/cmdGDPlay", "Play"},
+        {"Form3/cmdBGMPlay", "Play"},
+        {"Form3/checkBGM", "Disable BGM (click Play to apply)"},
+        {"file dialog", "Select Sound File...|Wave Sound Files (*.wav)"},
+        {"bad name", "This is not a valid Sound File!"},
+        {"no file",
+         "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
+         "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten"},
+        {"prompt 0",
+         "You are worth...\n...and have aquired the Number 3Position on the Highest Scores Table!\n"
+         "Please Enter Your Name: "},
+        {"prompt 0 full",
+         "You are worthy...\n...and have aquired the Number 3Position on the Highest Scores Table!\n"
+         "Please Enter Your Name: "},
+        {"prompt 1",
+         "You are worthy...\n...and have aquired the Number 3Position on the Highest Combos Table!\n"
+         "Please Enter Your Name: "},
+        {"prompt 1 full",
+         "You are worthy...\n...and have aquired the Number 3Position on the Highest Combo Table!\n"
+         "Please Enter Your Name: "},
+        {"prompt 2",
+         "You are worthy...\n...and have aquired the Number 3Position on the Highest Chains Table!\n"
+         "Please Enter Your Name: "},
+        {"prompt 2 full",
+         "You are worthy...\n...and have aquired the Number 3Position on the Highest Chians Table!\n"
+         "Please Enter Your Name: "},
+        {"suffix 250", " (spd=+75%)"},
+        {"suffix 500", " (spd=+50%)"},
+        {"suffix 750", " (spd=+25%)"},
+        {"suffix 1000", " (spd=0)"},
+        {"suffix 1250", " (spd=-25%)"},
+        {"suffix 1500", " (spd=-50%)"},
+        {"suffix 1750", " (spd=-75%)"}};
+    for (const auto& [where, expected] : rows) {
+        SCOPED_TRACE(where);
+        const auto shown = texts.find(QString::fromUtf8(where));
+        ASSERT_NE(shown, texts.end());
+        EXPECT_EQ(shown->second.toStdString(), expected);
+    }
+}
+
+}  // namespace
