@@ -48,7 +48,7 @@ TEST_P(SoundServer, MusicComesBackAfterARestartWithNoEffectPlayed)
 
     ASSERT_TRUE(server.start()) << "the server must start again";
     std::this_thread::sleep_until(lostAt + 1100ms);  // the failed open above paces the next one
-    audio.checkDevices();  // the once-a-second idle check alone, with no effect played
+    audio.checkDevices();                            // the once-a-second idle check alone, with no effect played
     expectMusic(server, "after the restart");
 }
 
