@@ -1,5 +1,6 @@
 // PlaySound with the caches warm against loading the way the table's rules describe it
 // (a device opened and a file decoded for every sound), and resident memory over a long run.
+#include "sound/DefaultSounds.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
 
@@ -20,8 +21,8 @@ using quarrix::sound::SoundBank;
 using Clock = std::chrono::steady_clock;
 
 const std::string PlayDir = QUARRIX_PLAY_DIR;
-const std::string Effect = PlayDir + "/Dink.wav";
-const std::string Music = PlayDir + "/BGM_2.wav";
+const std::string Effect = PlayDir + "/" + quarrix::sound::CollisionSound;
+const std::string Music = PlayDir + "/" + quarrix::sound::MusicSound;
 
 double microseconds(Clock::duration d)
 {
