@@ -35,26 +35,37 @@ struct FakePlatform final : sound::DevicePlatform {
     Clock::time_point now() override { return Clock::time_point{} + clock; }
 };
 
-TEST(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
+// A steady tone of `seconds` in a fresh file; empty if it cannot be written.
+std::string toneFile(const std::string& name, double seconds)
 {
-    const std::string music = testing::TempDir() + "recovery-" + std::to_string(::getpid()), effect = music + ".wav";
+    const std::string file = testing::TempDir() + name + std::to_string(::getpid()) + ".wav";
     const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
-    ASSERT_TRUE(test::writeMono(effect, 22050, 0.5, tone) && test::writeMono(music, 22050, 2.0, tone));
+    return test::writeMono(file, 22050, seconds, tone) ? file : std::string();
+}
+
+struct DeviceRecovery : ::testing::Test {
+    ~DeviceRecovery() override { std::filesystem::remove(music); }
+    const std::string music = toneFile("music-", 2.0);
     FakePlatform platform;
     sound::OpenAlAudio audio{platform};
     sound::SoundBank bank{audio};
+};
+
+TEST_F(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
+{
+    const std::string effect = toneFile("effect-", 0.5);
+    ASSERT_FALSE(music.empty() || effect.empty());
     bank.startMusic(music, 0);
     bank.SetBGMSpeed(14);
     std::filesystem::remove(music);  // the music comes back from its decoded samples
     // An effect at `at`, after a loss if `drop`, sounds exactly when the device works, as does the music.
     const auto expectAt = [&](std::chrono::milliseconds at, bool drop, int opens, std::optional<std::uint32_t> tune) {
+        SCOPED_TRACE(at.count());
         platform.clock = at;
         platform.current = drop ? nullptr : platform.current;
         bank.PlaySound(effect, 2, 0);
-        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value())
-            << "effect at " << at.count() << " ms";
-        EXPECT_EQ(platform.opens, opens) << "effect at " << at.count() << " ms";
-        EXPECT_EQ(audio.status(bank.slot(0)), tune) << "music at " << at.count() << " ms";
+        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value());
+        EXPECT_EQ(std::pair(platform.opens, audio.status(bank.slot(0))), std::pair(opens, tune)) << "opens, music";
     };
     for (int loss = 1; loss <= 30; ++loss) {
         expectAt(loss * 1000ms, true, loss + 1, Looping);
@@ -73,20 +84,8 @@ TEST(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
     std::filesystem::remove(effect);
 }
 
-// A second of a steady tone in a fresh file; empty if it cannot be written.
-std::string musicFile(const std::string& prefix)
+TEST_F(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
 {
-    const std::string file = testing::TempDir() + prefix + std::to_string(::getpid()) + ".wav";
-    const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
-    return test::writeMono(file, 22050, 1.0, tone) ? file : std::string();
-}
-
-TEST(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
-{
-    const std::string music = musicFile("idle-");
-    FakePlatform platform;
-    sound::OpenAlAudio audio{platform};
-    sound::SoundBank bank{audio};
     platform.downUntil = 1000ms;  // the sound server is not up yet when the game starts
     bank.startMusic(music, 0);
     const struct {
@@ -110,17 +109,12 @@ TEST(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
         EXPECT_EQ(audio.holdsDevice(), step.opens > 1);  // held from the first open that worked
         EXPECT_EQ(audio.status(bank.slot(0)), step.music);
     }
-    std::filesystem::remove(music);
 }
 
-TEST(DeviceRecovery, WatchStartsOnTheFirstDeviceAndRestoresMusic)
+TEST_F(DeviceRecovery, WatchStartsOnTheFirstDeviceAndRestoresMusic)
 {
     int argc = 0;
     const QCoreApplication app(argc, nullptr);  // for the watch's timer
-    const std::string music = musicFile("watch-");
-    FakePlatform platform;
-    sound::OpenAlAudio audio{platform};
-    sound::SoundBank bank{audio};
     const ui::DeviceWatch watch{audio};
     EXPECT_FALSE(watch.watching()) << "no device, no timer";
     bank.startMusic(music, 0);
@@ -130,7 +124,6 @@ TEST(DeviceRecovery, WatchStartsOnTheFirstDeviceAndRestoresMusic)
     QTest::qWait(1200);
     EXPECT_EQ(platform.opens, 2);
     EXPECT_EQ(audio.status(bank.slot(0)), Looping);
-    std::filesystem::remove(music);
 }
 
 }  // namespace

@@ -7,48 +7,39 @@
 
 using quarrix::soundcheck::Dropouts;
 
-namespace {
 constexpr int Rate = 44100;
 
 // A second of 441 Hz at `level`, silent over each [from, to) millisecond span of `gaps`.
-std::vector<float> tone(float level, const std::vector<std::pair<double, double>>& gaps)
+static std::vector<float> tone(float level, const std::vector<std::pair<int, int>>& gaps)
 {
     std::vector<float> s(Rate);
     for (std::size_t i = 0; i < s.size(); ++i) {
         s[i] = level * static_cast<float>(std::sin(6.283185307179586 * 441.0 * static_cast<double>(i) / Rate));
     }
     for (const auto& [from, to] : gaps) {
-        std::fill(s.begin() + static_cast<long>(from * Rate / 1000), s.begin() + static_cast<long>(to * Rate / 1000),
-                  0.0F);
+        std::fill(s.begin() + from * Rate / 1000, s.begin() + to * Rate / 1000, 0.0F);
     }
     return s;
 }
-}  // namespace
 
 TEST(Dropouts, CountsSilentRunsOfTwoMillisecondsOrMore)
 {
-    struct Case {
-        const char* what;
-        float level;
-        std::vector<std::pair<double, double>> gaps;
-        int count;
-        double longestMs, totalMs;
-    };
-    const Case cases[] = {
+    // Rows: what, level, gaps, count, longest and total milliseconds.
+    const std::tuple<const char*, float, std::vector<std::pair<int, int>>, int, double, double> cases[] = {
         {"a clean tone", 0.35F, {}, 0, 0.0, 0.0},
         {"a quiet clean tone", 0.05F, {}, 0, 0.0, 0.0},
-        {"one gap of 3 ms", 0.35F, {{500.0, 503.0}}, 1, 3.0, 3.0},
-        {"a click of 1 ms", 0.35F, {{500.0, 501.0}}, 0, 0.0, 0.0},
-        {"gaps of 5 and 19 ms", 0.35F, {{100.0, 105.0}, {700.0, 719.0}}, 2, 19.0, 24.0},
-        {"a gap at the very start", 0.35F, {{0.0, 4.0}}, 1, 4.0, 4.0},
-        {"a gap still open at the end", 0.35F, {{990.0, 1000.0}}, 1, 10.0, 10.0},
+        {"one gap of 3 ms", 0.35F, {{500, 503}}, 1, 3.0, 3.0},
+        {"a click of 1 ms", 0.35F, {{500, 501}}, 0, 0.0, 0.0},
+        {"gaps of 5 and 19 ms", 0.35F, {{100, 105}, {700, 719}}, 2, 19.0, 24.0},
+        {"a gap at the very start", 0.35F, {{0, 4}}, 1, 4.0, 4.0},
+        {"a gap still open at the end", 0.35F, {{990, 1000}}, 1, 10.0, 10.0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const Dropouts d = Dropouts::in(tone(c.level, c.gaps), Rate);
-        EXPECT_EQ(d.count, c.count);
+    for (const auto& [what, level, gaps, count, longestMs, totalMs] : cases) {
+        SCOPED_TRACE(what);
+        const Dropouts d = Dropouts::in(tone(level, gaps), Rate);
+        EXPECT_EQ(d.count, count);
         // The gap's edges land near a zero crossing, which adds a sample or two of silence.
-        EXPECT_NEAR(d.longestMs, c.longestMs, 0.1);
-        EXPECT_NEAR(d.totalMs, c.totalMs, 0.2);
+        EXPECT_NEAR(d.longestMs, longestMs, 0.1);
+        EXPECT_NEAR(d.totalMs, totalMs, 0.2);
     }
 }

@@ -12,18 +12,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Case {
-    const char* what;
-    const char *file, *text;       // the player's or the system's file, under the folder; none when empty
-    const char *variable, *value;  // set in the environment (an empty value: unset)
-    bool shipped, gameFile;        // the game's own file is installed; the game names it
-};
-
 TEST(LatencySetting, GameFileAppliesUnlessThePlayerSetsTheBuffer)
 {
     const fs::path root = fs::path(testing::TempDir()) / ("latency-" + std::to_string(::getpid()));
     const fs::path shipped = root / "share/quarrix-solo/alsoft.conf";
-    const Case cases[] = {
+    const struct {
+        const char *what, *file, *text;  // the player's or the system's file, under the folder; none when empty
+        const char *variable, *value;    // set in the environment (an empty value: unset)
+        bool shipped, gameFile;          // the game's own file is installed; the game names it
+    } cases[] = {
         {"no files", "", "", "", "", true, true},
         {"no section", "home/.alsoftrc", "period_size = 256\n", "", "", true, false},
         {"under [General]", "config/alsoft.conf", "[pulse]\n[General]\nPeriods=4 # fewer\n", "", "", true, false},
@@ -38,7 +35,7 @@ TEST(LatencySetting, GameFileAppliesUnlessThePlayerSetsTheBuffer)
         {"ALSOFT_CONF already set", "", "", "ALSOFT_CONF", "/mine.conf", true, false},
         {"shipped file missing", "", "", "", "", false, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove_all(root);
         fs::create_directories(shipped.parent_path());

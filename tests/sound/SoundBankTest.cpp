@@ -77,15 +77,9 @@ TEST_F(SoundBankTest, SlotsAreReusedOrTrimmedByTheirStatus)
         bank.unload();
         for (std::size_t i = 0; i < statuses.size(); ++i) {
             bank.InitSoundBuffer(statuses[i] == Empty ? "missing.wav" : "Dink.wav", static_cast<std::int16_t>(i), 0);
-            if (statuses[i] != Empty) {
-                audio.setStatus(bank.slot(i), statuses[i]);
-            }
+            statuses[i] != Empty ? audio.setStatus(bank.slot(i), statuses[i]) : void();
         }
-        if (play) {
-            bank.PlaySound("PahTush.wav", 0, 0);
-        } else {
-            bank.CleanUpSndBuffer();
-        }
+        play ? bank.PlaySound("PahTush.wav", 0, 0) : bank.CleanUpSndBuffer();
         EXPECT_EQ(std::pair(bank.slotCount(), audio.liveCount()), std::pair(slots, live)) << what;
     }
 }

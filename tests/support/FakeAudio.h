@@ -38,29 +38,12 @@ public:
     }
     std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
     bool anyTerminated() override { return terminated_ > 0; }
-    bool play(H h, bool loop) override
-    {
-        return change(h, [&] { setStatus(h, loop ? Loop : sound::StatusPlaying); });
-    }
-    bool stop(H h) override
-    {
-        return change(h, [&] { setStatus(h, 0); });
-    }
-    bool setPan(H h, std::int32_t pan) override
-    {
-        return change(h, [&] { at(h).pan = pan; });
-    }
+    bool play(H h, bool loop) override { return valid(h) && (setStatus(h, loop ? Loop : sound::StatusPlaying), true); }
+    bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
+    bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
     std::optional<int> frequency(H h) override { return valid(h) ? std::optional(at(h).frequency) : std::nullopt; }
-    bool setFrequency(H h, std::int32_t hz) override
-    {
-        return change(h, [&] { at(h).frequency = hz; });
-    }
-    void release(H h) override
-    {
-        if (stop(h)) {
-            at(h).live = false;
-        }
-    }
+    bool setFrequency(H h, std::int32_t hz) override { return valid(h) && (at(h).frequency = hz, true); }
+    void release(H h) override { stop(h) ? void(at(h).live = false) : void(); }
 
     Buffer& at(H h) { return records.at(h - 1); }
     H last() const { return records.size(); }  // the newest buffer created
@@ -77,16 +60,6 @@ private:
         const bool live = h >= 1 && h <= records.size() && records[h - 1].live;
         deadCalls += live ? 0 : 1;
         return live;
-    }
-    // Applies an operation to a live buffer; tells whether there was one.
-    template <class Operation>
-    bool change(H h, Operation operation)
-    {
-        if (!valid(h)) {
-            return false;
-        }
-        operation();
-        return true;
     }
     int terminated_ = 0;  // kept by setStatus, so that anyTerminated scans nothing
 };
