@@ -11,16 +11,13 @@ TEST(Board, CellsKeepTheirNumbersThroughResetsAndMoves)
     Board board;
     board.place(2, 5, gemForDraw(6));
     board.reset();
-    for (int i = 0; i < Board::Cells; ++i) {
+    for (int i = 0; i < Board::Cells; ++i)
         ASSERT_TRUE(!board.cellAt(i).Filled && board.cellAt(i).ShapeIndex == i) << i;
-    }
     board.place(2, 5, gemForDraw(6));
     board.place(2, 4, gemForDraw(1));
     board.adjustGems(2, 5, 2, 4);
-    EXPECT_EQ(board.cell(2, 4).gem(), gemForDraw(6));
-    EXPECT_EQ(board.cell(2, 4).ShapeIndex, 26);  // the cell keeps its own number
-    EXPECT_FALSE(board.cell(2, 5).Filled);
-    EXPECT_EQ(board.cell(2, 5).gem(), gemForDraw(6));  // stale until refilled
+    EXPECT_TRUE(board.cell(2, 4).gem() == gemForDraw(6) && board.cell(2, 4).ShapeIndex == 26);  // keeps its number
+    EXPECT_TRUE(!board.cell(2, 5).Filled && board.cell(2, 5).gem() == gemForDraw(6));           // stale until refilled
     board.adjustGems(2, 4, 2, 4);
     EXPECT_EQ(test::countFilled(board), 0);
 }
@@ -30,9 +27,8 @@ namespace {
 Cells listed(const DestroyerGroup& g)
 {
     Cells out;
-    for (std::size_t i = 0; i <= static_cast<std::size_t>(g.DgCount); ++i) {
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(g.DgCount); ++i)
         out.emplace_back(g.DgCol.at(i), g.DgRow.at(i));
-    }
     return out;
 }
 }  // namespace
@@ -61,9 +57,8 @@ TEST(DestroyerGroup, FillsNeighboursInDepthFirstOrder)
 TEST(Gem, StoredColoursShowAsTheirScreenColours)
 {
     std::string shown;
-    for (const ColorValue c : {GemColors::Red, GemColors::Yellow, GemColors::Green, GemColors::Blue}) {
-        const Rgb rgb = toRgb(c);
+    for (const Rgb rgb :
+         {toRgb(GemColors::Red), toRgb(GemColors::Yellow), toRgb(GemColors::Green), toRgb(GemColors::Blue)})
         shown += std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + " ";
-    }
     EXPECT_EQ(shown, "255,0,0 255,255,0 0,192,0 128,128,255 ");
 }

@@ -57,9 +57,8 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
     };
     for (const auto& [what, start, support, sounds, after] : cases) {
         startWithPair(start[0], start[1], start[2], start[3]);
-        if (support >= 0) {
+        if (support >= 0)
             board().place(start[0], support, gemForDraw(2));
-        }
         const int before = countFilled(board());
         game.tick();
         EXPECT_EQ(log.of('c'), sounds) << what;
@@ -67,13 +66,11 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
         EXPECT_EQ(countFilled(board()), before + (after[1] == 13 ? 2 : 0)) << what;  // no gem lost or doubled
     }
     // The last pair split: only Down moves it, a drop step; its free gem falls alone, silent until it lands.
-    for (const int key : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 65, -1, int{KeyDown}}) {
+    for (const int key : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 65, -1, int{KeyDown}})
         game.keyDown(key);
-    }
     EXPECT_EQ(pairCells(), (Cells{2, 5, 3, 3}));
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         game.tick();
-    }
     EXPECT_EQ(log.of('c'), "23");
     EXPECT_TRUE(pairCells() == (Cells{3, 13, 3, 14}) && pair().PairActive);
 }
@@ -116,9 +113,8 @@ TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
     for (const auto& [key, start, blocked, end] : moves) {
         SCOPED_TRACE(testing::Message() << "key " << key << " at " << start[0] << "," << start[1]);
         startWithPair(start[0], start[1], start[2], start[3]);
-        for (const auto& [c, r] : blocked) {
+        for (const auto& [c, r] : blocked)
             board().place(c, r, gemForDraw(2));
-        }
         game.keyDown(key);
         EXPECT_EQ(pairCells(), end);
         // Each gem arrives as itself and leaves nothing behind.

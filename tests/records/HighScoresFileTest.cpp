@@ -18,15 +18,13 @@ static HighScoreTables tablesOf(const Rows& scores, const Rows& combos = {}, con
 {
     HighScoreTables tables;
     for (const auto& [t, rows] : {std::pair{0, &scores}, {1, &combos}, {2, &chains}}) {
-        for (std::size_t i = 0; i < rows->size(); ++i) {
+        for (std::size_t i = 0; i < rows->size(); ++i)
             tables[t].storeRow(i, (*rows)[i]);
-        }
     }
     return tables;
 }
 
-class ScoreKeeperTest : public ::testing::Test {
-protected:
+struct ScoreKeeperTest : ::testing::Test {
     TempWorkingDir dir;
     RecordsFakes fakes;
     ScoreKeeper keeper{{fakes, fakes, fakes}};
@@ -90,9 +88,8 @@ TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
         {"\u0081\u008d\u008f\u0090\u009d", "\x81\x8D\x8F\x90\x9D"},  // undefined in the code page
     };
     HighScoreTables tables, back;
-    for (std::size_t i = 0; const auto& [typed, bytes] : cases) {
+    for (std::size_t i = 0; const auto& [typed, bytes] : cases)
         tables[0].storeRow(i++, ScoreRow{typed, "1", "2", "3"});
-    }
     const std::string file = HighScoresWriter::write(tables);  // a file with items of both kinds
     for (const auto& [typed, bytes] : cases) {
         SCOPED_TRACE(typed);

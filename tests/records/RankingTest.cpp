@@ -16,9 +16,8 @@ TEST(TableRanker, RanksNumericallyWithTiesPlacedBelow)
     }
     const std::pair<double, std::size_t> cases[] = {{1001, 0}, {1000, 1}, {950, 1}, {501, 2}, {500, 4},
                                                     {12.5, 5}, {12.1, 5}, {12, 6},  {0, 6},   {-6, 10}};
-    for (const auto& [value, index] : cases) {
+    for (const auto& [value, index] : cases)
         EXPECT_EQ(TableRanker::insertionIndex(tables[0], ScoresTable, value), index) << value;
-    }
     EXPECT_EQ(TableRanker::insertionIndex(tables[0], CombosTable, -5), 10U);  // every combo is 0, every chain -9
     EXPECT_EQ(TableRanker::insertionIndex(tables[0], ChainsTable, -5), 0U);
     quarrix::test::RecordsFakes prompt;

@@ -9,9 +9,8 @@ namespace quarrix::records {  // two copies of the game in one folder: neither m
 static std::string scores(const ScoreKeeper& keeper)
 {
     std::string out;
-    for (const ScoreRow& row : keeper.tables()[ScoresTable].rows()) {
+    for (const ScoreRow& row : keeper.tables()[ScoresTable].rows())
         out += row.score + " ";
-    }
     return out;
 }
 

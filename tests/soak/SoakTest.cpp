@@ -31,8 +31,7 @@ protected:
         companions.onDestroy = [this] { ++destroyed; };
         companions.onLanding = [this, &board] {
             ++landings;
-            spawnFilled =
-                (board.filled(3, Board::SpawnLowerRow) ? 1 : 0) + (board.filled(3, Board::SpawnUpperRow) ? 1 : 0);
+            spawnFilled = int{board.filled(3, Board::SpawnLowerRow)} + int{board.filled(3, Board::SpawnUpperRow)};
         };
         form.setPauseFunction([](int /*ms*/) {});
         timer->blockSignals(true);  // the soak ticks; nothing happens between its steps
@@ -49,13 +48,12 @@ protected:
                                     Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_0,  Qt::Key_F12};
         const Playfield before = field();
         destroyed = landings = 0;
-        if (move == 0) {
+        if (move == 0)
             form.Timer1_Timer();
-        } else if (move == 1) {
+        else if (move == 1)
             speedItems[pick(speedItems.size())]->trigger();
-        } else {
+        else
             QTest::keyClick(&form, keys[(move - 2) % 10]);
-        }
         const Figures& a = field().figures;
         const Figures& b = before.figures;
         ASSERT_EQ(countFilled(field().board),
@@ -65,12 +63,11 @@ protected:
         ASSERT_TRUE(a.score % 10 == 0 && (destroyed > 0 || a == b || (a.combo == 0 && a.chain == 0)));
         ASSERT_TRUE(a.bestCombo == std::max(b.bestCombo, a.combo) && a.bestChain >= std::max(b.bestChain, a.chain));
         const QImage image = form.playfield()->grab().toImage();
+        const QColor empty = form.playfield()->palette().window().color();
         for (int i = 0; i < Board::Cells; ++i) {
-            const BoardCell& cell = field().board.cellAt(i);
-            const Rgb c = toRgb(cell.GemColor);
-            const QColor shown = image.pixelColor(form.playfield()->cellRect(i % 6, i / 6).center());
-            ASSERT_EQ(shown,
-                      cell.Filled ? QColor(c.red, c.green, c.blue) : form.playfield()->palette().window().color())
+            const Rgb c = toRgb(field().board.cellAt(i).GemColor);
+            ASSERT_EQ(image.pixelColor(form.playfield()->cellRect(i % 6, i / 6).center()),
+                      field().board.cellAt(i).Filled ? QColor(c.red, c.green, c.blue) : empty)
                 << "cell " << i;
         }
     }

@@ -22,9 +22,8 @@ inline void paint(Board& board, const std::vector<std::string>& lines)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (int c = 0; c < Board::Columns; ++c) {
             const auto k = std::string_view("rygbRYGB").find(lines[i][static_cast<std::size_t>(c)]);
-            if (k != std::string_view::npos) {
+            if (k != std::string_view::npos)
                 board.place(c, static_cast<int>(lines.size() - 1 - i), gemForDraw(static_cast<int>(k)));
-            }
         }
     }
 }
@@ -52,9 +51,8 @@ public:
     std::string of(char kind) const
     {
         std::string out, word;
-        for (std::istringstream in(calls); in >> word;) {
+        for (std::istringstream in(calls); in >> word;)
             out += word.size() == 2 && word[0] == kind ? word.substr(1) : "";
-        }
         return out;
     }
     bool enabled() const override { return on; }

@@ -25,11 +25,8 @@ public:
     std::string askName(const std::string& prompt) override
     {
         prompts.push_back(prompt);
-        if (meanwhile) {
-            const std::function<void()> once = std::move(meanwhile);
-            meanwhile = nullptr;
-            once();
-        }
+        if (meanwhile)
+            std::exchange(meanwhile, nullptr)();
         return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -38,13 +35,7 @@ public:
 
 // A working directory of its own for one test; a failed mkdtemp leaves none, and changing into it throws.
 struct TempWorkingDir {
-    TempWorkingDir()
-    {
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path = pattern;
-        }
-        std::filesystem::current_path(path);
-    }
+    TempWorkingDir() { std::filesystem::current_path(path = ::mkdtemp(pattern.data()) != nullptr ? pattern : ""); }
     ~TempWorkingDir()
     {
         std::error_code ignored;  // a destructor must not throw
