@@ -14,7 +14,6 @@ using namespace quarrix;
 
 struct Form3Test : ::testing::Test {
     void click(const char* name) const { QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton); }
-    void tickMusicOff(bool off) const { form.findChild<QCheckBox*>("checkBGM")->setChecked(off); }
 
     test::FakeDialogs dialogs;
     test::FakeAudio audio;
@@ -25,7 +24,7 @@ struct Form3Test : ::testing::Test {
 TEST_F(Form3Test, MusicPausesWhenPlayIsClickedWithBGMDisabled)
 {
     EXPECT_TRUE(music().file == "BGM_2.wav" && music().status == (sound::StatusPlaying | sound::StatusLooping));
-    tickMusicOff(true);
+    form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
     click("cmdBGMPlay");
     EXPECT_TRUE(form.musicDisabled() && music().status == 0U && music().live);  // paused, still loaded
 }

@@ -14,7 +14,7 @@ namespace quarrix::test {
 class FakeDialogs final : public ui::Dialogs {
 public:
     void message(const QString& text) override { messages << text; }
-    QString inputBox(const QString& /*prompt*/) override { return answers.value(prompts++); }
+    QString inputBox(const QString& /*prompt*/) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
     QString openFile(const QString& title, const QString& filter) override
     {
         fileDialogs << title + QLatin1Char('|') + filter;
@@ -22,7 +22,6 @@ public:
     }
     QStringList answers, messages, fileDialogs;
     QString chosenFile;
-    int prompts = 0;
 };
 
 // Companion windows that note what the main window asks of them; their sound stays silent.

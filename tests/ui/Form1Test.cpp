@@ -101,7 +101,6 @@ TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
     EXPECT_EQ(label("lblHScore"), QStringLiteral("1\u2009000"));
 }
 
-// Counts the paint events a widget gets.
 struct PaintCounter final : QObject {
     int paints = 0;
     bool eventFilter(QObject* /*watched*/, QEvent* event) override

@@ -36,6 +36,18 @@ std::map<QString, QString> shownTexts(const std::initializer_list<QWidget*>& win
     return texts;
 }
 
+// Each row: where the text is shown, "=", the text.
+void expectShown(const std::map<QString, QString>& texts, std::initializer_list<QString> rows)
+{
+    for (const QString& row : rows) {
+        const QString where = row.section('=', 0, 0);
+        SCOPED_TRACE(where.toStdString());
+        const auto shown = texts.find(where);
+        ASSERT_NE(shown, texts.end());
+        EXPECT_EQ(shown->second, row.section('=', 1));
+    }
+}
+
 TEST(WindowTexts, EveryCaptionPromptAndMessageIsTheGamesOwn)
 {
     test::ThreeWindows w;
@@ -43,114 +55,53 @@ TEST(WindowTexts, EveryCaptionPromptAndMessageIsTheGamesOwn)
     const auto* tabs = w.form2.findChild<QTabWidget*>(QStringLiteral("Records"));
     for (int t = 0; t < tabs->count(); ++t) {
         texts[QStringLiteral("tab %1").arg(t)] = tabs->tabText(t);
-        for (const bool full : {false, true}) {
-            const std::string prompt = records::RankingTexts::namePrompt(t, 3, full);
-            texts[QStringLiteral("prompt %1%2").arg(t).arg(full ? " full" : "")] = QString::fromStdString(prompt);
-        }
     }
     for (const int ms : {250, 500, 750, 1000, 1250, 1500, 1750}) {
-        texts[QStringLiteral("suffix %1").arg(ms)] = QString::fromUtf8(records::RankingTexts::speedSuffix(ms).data());
+        texts["suffixes"] += QString::fromUtf8(records::RankingTexts::speedSuffix(ms).data()) + "|";
     }
     w.form3.findChild<QLineEdit*>(QStringLiteral("txtBGM"))->setText(QStringLiteral("a.WAV"));
     w.form3.findChild<QAbstractButton*>(QStringLiteral("cmdBGMPlay"))->click();
     w.form3.findChild<QAbstractButton*>(QStringLiteral("cmdGCclect"))->click();
     texts["file dialog"] = w.dialogs.fileDialogs.value(0);
-    texts["no file"] = w.dialogs.messages.value(0);
     texts["bad name"] = w.dialogs.messages.value(1);
 
-    const std::pair<const char*, const char*> rows[] = {
-        {"Form1", "Quarrix Solo. - 17/2/2004"},
-        {"Form1/M_F", "File"},
-        {"Form1/M_F_NewGame", "New Game"},
-        {"Form1/M_F_Exit", "Exit"},
-        {"Form1/M_S", "Options"},
-        {"Form1/M_S_75", "-75%"},
-        {"Form1/M_S_50", "-50%"},
-        {"Form1/M_S_25", "-25%"},
-        {"Form1/M_S_0", "0 - Normal"},
-        {"Form1/M_S_125", "+25%"},
-        {"Form1/M_S_150", "+50%"},
-        {"Form1/M_S_175", "+75%"},
-        {"Form1/M_S_S", "Sound Option"},
-        {"Form1/M_R", "Records"},
-        {"Form1/M_R_S", "Highest Scores"},
-        {"Form1/H_R_Co", "Highest Combo"},
-        {"Form1/H_R_Ch", "Highest Chain"},
-        {"Form1/M_H", "Help"},
-        {"Form1/M_H_hmm", "Coming Soon..."},
-        {"Form1/Label1", "Next"},
-        {"Form1/frmHigh", "Highest"},
-        {"Form1/Label2", "Score:"},
-        {"Form1/Label6", "Combo:"},
-        {"Form1/Label4", "Chain:"},
-        {"Form1/frmBest", "Best"},
-        {"Form1/Label12", "Combo:"},
-        {"Form1/Label10", "Chain:"},
-        {"Form1/frmCurrent", "Current"},
-        {"Form1/Label16", "Combo:"},
-        {"Form1/Label14", "Chain:"},
-        {"Form1/Label8", "Score:"},
-        {"Form2", "Records"},
-        {"tab 0", "Highest Scores"},
-        {"tab 1", "Highest Combos"},
-        {"tab 2", "Highest Chains"},
-        {"Form2/Label1", "Highest Score"},
-        {"Form2/Label2", "Highest Combos"},
-        {"Form2/Label3", "Highest Chains"},
-        {"Form2/Label4", "Pos Name (Speed)        Score               Combo             Chain"},
-        {"Form2/Label5", "Pos Name (Speed)        Combo             Chain                Score"},
-        {"Form2/Label6", "Pos Name (Speed)        Chain               Score               Combo"},
-        {"Form3", "Sound Option"},
-        {"Form3/Command1", "_ Hide"},
-        {"Form3/Label1", "Sound Device:"},
-        {"Form3/Label2", "Gem Collision:"},
-        {"Form3/Label3", "Gem Destruction:"},
-        {"Form3/Label4", "BackGround Music:"},
-        {"Form3/txtGC", "Dink.wav"},
-        {"Form3/txtGD", "PahTush.wav"},
-        {"Form3/txtBGM", "BGM_2.wav"},
-        {"Form3/cmdGCclect", "Browse..."},
-        {"Form3/cmdGDclect", "Browse..."},
-        {"Form3/cmdBGMclect", "Browse..."},
-        {"Form3/cmdGCPlay", "Play"},
-        {"Form3/cmdGDPlay", "Play"},
-        {"Form3/cmdBGMPlay", "Play"},
-        {"Form3/checkBGM", "Disable BGM (click Play to apply)"},
-        {"file dialog", "Select Sound File...|Wave Sound Files (*.wav)"},
-        {"bad name", "This is not a valid Sound File!"},
-        {"no file",
-         "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
-         "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten"},
-        {"prompt 0",
-         "You are worth...\n...and have aquired the Number 3Position on the Highest Scores Table!\n"
-         "Please Enter Your Name: "},
-        {"prompt 0 full",
-         "You are worthy...\n...and have aquired the Number 3Position on the Highest Scores Table!\n"
-         "Please Enter Your Name: "},
-        {"prompt 1",
-         "You are worthy...\n...and have aquired the Number 3Position on the Highest Combos Table!\n"
-         "Please Enter Your Name: "},
-        {"prompt 1 full",
-         "You are worthy...\n...and have aquired the Number 3Position on the Highest Combo Table!\n"
-         "Please Enter Your Name: "},
-        {"prompt 2",
-         "You are worthy...\n...and have aquired the Number 3Position on the Highest Chains Table!\n"
-         "Please Enter Your Name: "},
-        {"prompt 2 full",
-         "You are worthy...\n...and have aquired the Number 3Position on the Highest Chians Table!\n"
-         "Please Enter Your Name: "},
-        {"suffix 250", " (spd=+75%)"},
-        {"suffix 500", " (spd=+50%)"},
-        {"suffix 750", " (spd=+25%)"},
-        {"suffix 1000", " (spd=0)"},
-        {"suffix 1250", " (spd=-25%)"},
-        {"suffix 1500", " (spd=-50%)"},
-        {"suffix 1750", " (spd=-75%)"}};
-    for (const auto& [where, expected] : rows) {
-        SCOPED_TRACE(where);
-        const auto shown = texts.find(QString::fromUtf8(where));
-        ASSERT_NE(shown, texts.end());
-        EXPECT_EQ(shown->second.toStdString(), expected);
+    expectShown(texts, {"Form1=Quarrix Solo. - 17/2/2004", "Form1/M_F=File", "Form1/M_F_NewGame=New Game",
+                        "Form1/M_F_Exit=Exit", "Form1/M_S=Options", "Form1/M_S_75=-75%", "Form1/M_S_50=-50%",
+                        "Form1/M_S_25=-25%", "Form1/M_S_0=0 - Normal", "Form1/M_S_125=+25%", "Form1/M_S_150=+50%",
+                        "Form1/M_S_175=+75%", "Form1/M_S_S=Sound Option", "Form1/M_R=Records",
+                        "Form1/M_R_S=Highest Scores", "Form1/H_R_Co=Highest Combo", "Form1/H_R_Ch=Highest Chain",
+                        "Form1/M_H=Help", "Form1/M_H_hmm=Coming Soon..."});
+    expectShown(texts, {"Form1/Label1=Next", "Form1/frmHigh=Highest",
+                        "Form1/Label2=Score:", "Form1/Label6=Combo:", "Form1/Label4=Chain:", "Form1/frmBest=Best",
+                        "Form1/Label12=Combo:", "Form1/Label10=Chain:", "Form1/frmCurrent=Current",
+                        "Form1/Label16=Combo:", "Form1/Label14=Chain:", "Form1/Label8=Score:", "Form2=Records",
+                        "tab 0=Highest Scores", "tab 1=Highest Combos", "tab 2=Highest Chains",
+                        "Form2/Label1=Highest Score", "Form2/Label2=Highest Combos", "Form2/Label3=Highest Chains"});
+    expectShown(texts, {"Form3=Sound Option", "Form3/Command1=_ Hide",
+                        "Form3/Label1=Sound Device:", "Form3/Label2=Gem Collision:", "Form3/Label3=Gem Destruction:",
+                        "Form3/Label4=BackGround Music:", "Form3/txtGC=Dink.wav", "Form3/txtGD=PahTush.wav",
+                        "Form3/txtBGM=BGM_2.wav", "Form3/cmdGCclect=Browse...", "Form3/cmdGDclect=Browse...",
+                        "Form3/cmdBGMclect=Browse...", "Form3/cmdGCPlay=Play", "Form3/cmdGDPlay=Play",
+                        "Form3/cmdBGMPlay=Play", "Form3/checkBGM=Disable BGM (click Play to apply)"});
+    expectShown(
+        texts, {"Form2/Label4=Pos Name (Speed)        Score               Combo             Chain",
+                "Form2/Label5=Pos Name (Speed)        Combo             Chain                Score",
+                "Form2/Label6=Pos Name (Speed)        Chain               Score               Combo",
+                "file dialog=Select Sound File...|Wave Sound Files (*.wav)", "bad name=This is not a valid Sound File!",
+                "suffixes= (spd=+75%)| (spd=+50%)| (spd=+25%)| (spd=0)| (spd=-25%)| (spd=-50%)| (spd=-75%)|"});
+    EXPECT_EQ(
+        w.dialogs.messages.value(0).toStdString(),
+        "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
+        "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten");
+    // The name prompts, by table and whether it is full: header and table name keep their typos.
+    const char* const prompts[][2] = {{"worth", "Scores"}, {"worthy", "Scores"}, {"worthy", "Combos"},
+                                      {"worthy", "Combo"}, {"worthy", "Chains"}, {"worthy", "Chians"}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(records::RankingTexts::namePrompt(i / 2, 3, i % 2 == 1),
+                  "You are " + std::string(prompts[i][0]) +
+                      "...\n...and have aquired the Number 3Position on the Highest " + prompts[i][1] +
+                      " Table!\nPlease Enter Your Name: ")
+            << i;
     }
 }
 
