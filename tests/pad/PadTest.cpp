@@ -44,7 +44,8 @@ protected:
             GTEST_SKIP() << "SDL's game-controller subsystem does not start here";
         }
         form.setPauseFunction([](int) {});
-        form.show(), form.activateWindow();
+        form.show();
+        form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         ASSERT_TRUE(attach()) << SDL_GetError();
     }
@@ -53,10 +54,17 @@ protected:
     {
         SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX,
                                   0);
-        return binding.poll(), (pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1)) != nullptr;
+        binding.poll();
+        pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+        return pad != nullptr;
     }
-    void set(int button, int down) { SDL_JoystickSetVirtualButton(pad, button, Uint8(down)), binding.poll(); }
-    void tilt(int axis, int value) { SDL_JoystickSetVirtualAxis(pad, axis, Sint16(value)), binding.poll(); }
+    // Inputs from 100 up are the stick's axes; the pad is polled at once.
+    void set(int input, int value)
+    {
+        input < 100 ? SDL_JoystickSetVirtualButton(pad, input, Uint8(value))
+                    : SDL_JoystickSetVirtualAxis(pad, input - 100, Sint16(value));
+        binding.poll();
+    }
 
     test::TempWorkingDir dir;
     ui::QtDialogs dialogs;
@@ -97,7 +105,8 @@ TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
          }) {
         SCOPED_TRACE(name);
         QApplication::setActiveWindow(active);
-        input < 100 ? (set(input, value), set(input, 0)) : (tilt(input - 100, value), tilt(input - 100, 0));
+        set(input, value);
+        set(input, 0);
         key == Qt::Key_F1 ? keyed.findChild<QAction*>("M_F_NewGame")->trigger() : QTest::keyClick(&keyed, Qt::Key(key));
         EXPECT_EQ(state(form), state(keyed));
     }
@@ -122,7 +131,9 @@ TEST_F(PadTest, AHeldDirectionActsAgainAfter250MsThenEvery50Ms)
 // name typed into the Scores prompt with A too, and cancels the other prompts with B.
 TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
 {
-    SDL_JoystickClose(pad), SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1), binding.poll();
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
+    binding.poll();
     EXPECT_EQ(binding.interval(), ui::PadBinding::IdleIntervalMs);
     ASSERT_TRUE(attach());
     EXPECT_EQ(binding.interval(), ui::PadBinding::PlayIntervalMs);
@@ -132,7 +143,9 @@ TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
     const auto next = [&] {
         moved = moved || form.game().field().pair.GemCol != std::array{Board::SpawnColumn, Board::SpawnColumn};
         auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        prompt != nullptr ? prompt->setTextValue(QStringLiteral("Ada")) : void();
+        if (prompt != nullptr) {
+            prompt->setTextValue(QStringLiteral("Ada"));
+        }
         const bool cancel = prompt != nullptr && !prompt->labelText().contains(QStringLiteral("Scores"));
         return cancel                                         ? SDL_CONTROLLER_BUTTON_B
                : QApplication::activeModalWidget() != nullptr ? SDL_CONTROLLER_BUTTON_A
@@ -143,7 +156,11 @@ TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
     };
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
-        held = held >= 0 ? (SDL_JoystickSetVirtualButton(pad, held, 0), -1) : next();
+        if (held >= 0) {
+            SDL_JoystickSetVirtualButton(pad, std::exchange(held, -1), 0);
+            return;
+        }
+        held = next();
         SDL_JoystickSetVirtualButton(pad, held, 1);  // refused for none
     });
     player.start(20);
