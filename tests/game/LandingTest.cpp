@@ -45,14 +45,6 @@ TEST_F(LandingTest, ASettledGemSetsOffAComboBurst)
     EXPECT_TRUE(log.calls.ends_with(" x"));
 }
 
-TEST_F(LandingTest, GroupsBurstInScanOrder)
-{
-    // Column 1's group (chain 1) comes before column 3's (chain 2, with the pair) in the scan.
-    land({".b....", ".B.G.."}, 3, 1, 3, 2, gemForDraw(2), gemForDraw(2));
-    EXPECT_EQ(log.of('d'), "11333");
-    EXPECT_EQ(field().figures, (Figures{10 + 40, 2, 2, 2, 2}));
-}
-
 TEST_F(LandingTest, AFilledLowerSpawnCellLetsTheGameGoOn)
 {
     land(std::vector<std::string>(12, "...y.."), 3, 12, 3, 13);  // the next pair overwrites (3, 13)

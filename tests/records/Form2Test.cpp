@@ -35,15 +35,11 @@ TEST(Form2, AFinishedGameIsSavedAndReadBackByANewWindow)
     form->processScore(FinishedGame{840, 3, 9, 250});
     EXPECT_EQ(items(*form, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
     EXPECT_TRUE(form->isVisible() && form->findChild<QTabWidget*>("Records")->currentIndex() == 2);
-    EXPECT_NE(readFile("HighScores").find("\"Zo\xEB (spd=+75%)\"\r\n"), std::string::npos);  // one byte a letter
-    EXPECT_NE(readFile("HighScores").find("\"\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E 'Q' (spd=+75%)\""),
-              std::string::npos);
 
     panel.highest.clear();
     const auto again = std::make_unique<ui::Form2>(dialogs, panel);
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(items(*again, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
     EXPECT_EQ(items(*again, "listName_0").first(), "Zo\u00eb (spd=+75%)");
-    EXPECT_EQ(items(*again, "listChain_2"), (QStringList{"9", "0"}));
     EXPECT_EQ(panel.highest, (std::vector<std::string>{"840", "3", "9"}));
 }

@@ -27,8 +27,6 @@ TEST(Dropouts, CountsSilentRunsOfTwoMillisecondsOrMore)
     // Rows: what, level, gaps, count, longest and total milliseconds.
     const std::tuple<const char*, float, std::vector<std::pair<int, int>>, int, double, double> cases[] = {
         {"a clean tone", 0.35F, {}, 0, 0.0, 0.0},
-        {"a quiet clean tone", 0.05F, {}, 0, 0.0, 0.0},
-        {"one gap of 3 ms", 0.35F, {{500, 503}}, 1, 3.0, 3.0},
         {"a click of 1 ms", 0.35F, {{500, 501}}, 0, 0.0, 0.0},
         {"gaps of 5 and 19 ms", 0.35F, {{100, 105}, {700, 719}}, 2, 19.0, 24.0},
         {"a gap at the very start", 0.35F, {{0, 4}}, 1, 4.0, 4.0},

@@ -19,14 +19,6 @@ TEST_F(SoundBankTest, PlaysOnlyNamesEndingInLowerCaseWav)
     EXPECT_EQ(audio.createCalls + audio.deadCalls, 0);
 }
 
-TEST_F(SoundBankTest, EffectsArePannedByTheirColumn)
-{
-    for (const auto& [position, pan] : {std::pair<std::int16_t, int>{0, -1000}, {3, 200}, {5, 1000}, {-1, 0}, {6, 0}}) {
-        bank.PlaySound("Dink.wav", position, 0);
-        EXPECT_EQ(audio.at(audio.last()).pan, pan) << "position " << position;
-    }
-}
-
 TEST_F(SoundBankTest, MusicSpeedFollowsTheStackHeight)
 {
     bank.startMusic("BGM_2.wav", 0);  // at 22050 Hz

