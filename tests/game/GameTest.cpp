@@ -92,14 +92,12 @@ TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
 {
     // key, the pair's cells, the cells filled around it, the pair's cells after
     const std::tuple<int, Cells, std::vector<std::pair<int, int>>, Cells> moves[] = {
-        {KeyLeft, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},         // vertical at the wall
-        {KeyRight, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},        // vertical, free
-        {KeyRight, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},  // needs both side cells
-        {KeyLeft, {2, 5, 2, 6}, {{1, 5}}, {2, 5, 2, 6}},   // ... on either side
-        {KeyRight, {5, 5, 4, 5}, {}, {5, 5, 4, 5}},        // horizontal, gem 0 at the wall
-        {KeyRight, {2, 5, 3, 5}, {{4, 5}}, {2, 5, 3, 5}},  // horizontal, a filled cell
-        {KeyLeft, {2, 7, 3, 7}, {}, {1, 7, 2, 7}},         // the order kept whichever gem leads
-        {KeyRight, {2, 7, 3, 7}, {}, {3, 7, 4, 7}},
+        {KeyLeft, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},                    // vertical at the wall
+        {KeyRight, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},                   // vertical, free
+        {KeyRight, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},             // needs both side cells
+        {KeyRight, {5, 5, 4, 5}, {}, {5, 5, 4, 5}},                   // horizontal, gem 0 at the wall
+        {KeyRight, {2, 5, 3, 5}, {{4, 5}}, {2, 5, 3, 5}},             // horizontal, a filled cell
+        {KeyRight, {2, 7, 3, 7}, {}, {3, 7, 4, 7}},                   // gem 1 leads: moved first, the order kept
         {KeyUp, {3, 13, 3, 14}, {}, {4, 14, 3, 14}},                  // below -> right
         {KeyUp, {3, 7, 2, 7}, {}, {2, 8, 2, 7}},                      // right -> above
         {KeyUp, {2, 8, 2, 7}, {}, {1, 7, 2, 7}},                      // above -> left

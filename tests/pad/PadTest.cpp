@@ -88,7 +88,6 @@ TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
     using Case = std::tuple<const char*, int, int, int, QWidget*>;  // input, value, its key (Space: none), active
     for (const auto& [name, input, value, key, active] : std::vector<Case>{
              {"Start, another program focused", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_Space, nullptr},
-             {"B before a game", SDL_CONTROLLER_BUTTON_B, 1, Qt::Key_Down, &form},
              {"Start", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_F1, &form},
              {"D-pad left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1, Qt::Key_Left, &form},
              {"stick left", LeftX, -30000, Qt::Key_Left, &form},
@@ -102,7 +101,6 @@ TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
              {"stick within the dead zone", LeftX, -12000, Qt::Key_Space, &form},
              {"stick up", LeftY, -30000, Qt::Key_Space, &form},
              {"Back", SDL_CONTROLLER_BUTTON_BACK, 1, Qt::Key_Space, &form},
-             {"D-pad left, another program focused", SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1, Qt::Key_Space, nullptr},
          }) {
         SCOPED_TRACE(name);
         QApplication::setActiveWindow(active);
@@ -127,9 +125,8 @@ TEST_F(PadTest, AHeldDirectionActsAgainAfter250MsThenEvery50Ms)
     }
 }
 
-// Pulled out and plugged in again, the pad plays: every 20 ms it lets go or presses the next button,
-// mostly drops with a move, two turns and a move back on the way, accepts each message with A, the
-// name typed into the Scores prompt with A too, and cancels the other prompts with B.
+// Pulled out and plugged in again, the pad plays, pressing or letting go every 20 ms: drops, moves and
+// turns, A for each message and the name typed into the Scores prompt, B for the other prompts.
 TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
 {
     SDL_JoystickClose(pad);
@@ -143,8 +140,7 @@ TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
     int move = 0, held = -1;
     QStringList messages;
     const auto next = [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            box && !messages.contains(box->text()))
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             messages << box->text();
         auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         if (prompt != nullptr) {

@@ -54,8 +54,7 @@ protected:
             speedItems[pick(speedItems.size())]->trigger();
         else
             QTest::keyClick(&form, keys[(move - 2) % 10]);
-        const Figures& a = field().figures;
-        const Figures& b = before.figures;
+        const Figures &a = field().figures, &b = before.figures;
         ASSERT_EQ(countFilled(field().board),
                   countFilled(before.board) - destroyed + (landings == 1 ? 2 - spawnFilled : 0));
         ASSERT_TRUE(landings == 1 || a == b) << "move " << move;

@@ -37,16 +37,6 @@ TEST_F(Form3Test, PlayRefusesAMusicNameNotEndingInWav)
     EXPECT_EQ(audio.createCalls, 1);  // only the music the window started with
 }
 
-TEST_F(Form3Test, BrowseFillsTheNameOnlyWhenAFileIsChosen)
-{
-    dialogs.chosenFile = "/sounds/knock.wav";
-    click("cmdGCclect");
-    dialogs.chosenFile.clear();
-    click("cmdGCclect");
-    EXPECT_EQ(form.collisionFile(), "/sounds/knock.wav");
-    EXPECT_EQ(dialogs.fileDialogs.size(), 2);
-}
-
 TEST_F(Form3Test, AChosenDeviceServesTheNextSoundNotTheMusic)
 {
     QTest::keyClick(form.findChild<QComboBox*>("cmbDevices"), Qt::Key_Down);  // chooses the second device

@@ -56,12 +56,4 @@ TEST(LatencySetting, GameFileAppliesUnlessThePlayerSetsTheBuffer)
     fs::remove_all(root);
 }
 
-TEST(LatencySetting, BuildPutsTheFileWhereTheProgramLooks)
-{
-    const fs::path app = QUARRIX_APP_DIR;
-    const auto chosen = LatencySetting({}, app, app / "no-system-file").chosenFile();
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_TRUE(fs::equivalent(*chosen, app.parent_path() / "share/quarrix-solo/alsoft.conf"));
-}
-
 }  // namespace

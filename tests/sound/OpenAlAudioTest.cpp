@@ -44,7 +44,7 @@ static Recording record(const std::function<void(OpenAlAudio&, SoundBank&)>& scr
 TEST(WaveWriter, PanAttenuatesOnlyTheFarChannel)
 {
     ASSERT_TRUE(writeMono(file("tone.wav"), 22050, 0.25, [](double t) { return 0.5 * std::sin(TwoPi * 1000.0 * t); }));
-    const std::tuple<std::int16_t, double, double> cases[] = {{0, 0, -10}, {3, -2, 0}, {5, -10, 0}, {-1, 0, 0}, {6, 0, 0}};
+    const std::tuple<std::int16_t, double, double> cases[] = {{0, 0, -10}, {3, -2, 0}, {5, -10, 0}, {-1, 0, 0}};
     for (const auto& [position, leftDb, rightDb] : cases) {
         const Recording r = record([&](OpenAlAudio&, SoundBank& bank) {
             bank.PlaySound(file("tone.wav"), position, 0);

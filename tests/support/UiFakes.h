@@ -10,7 +10,7 @@
 
 namespace quarrix::test {
 
-// Answers the input boxes in turn, then cancels; keeps every message and file dialog shown.
+// Answers the input boxes in turn, then cancels, as it cancels every file dialog; keeps all it was shown.
 class FakeDialogs final : public ui::Dialogs {
 public:
     void message(const QString& text) override { messages << text; }
@@ -18,10 +18,9 @@ public:
     QString openFile(const QString& title, const QString& filter) override
     {
         fileDialogs << title + QLatin1Char('|') + filter;
-        return chosenFile;
+        return {};  // cancelled
     }
     QStringList answers, messages, fileDialogs;
-    QString chosenFile;
 };
 
 // Companion windows that note what the main window asks of them; their sound stays silent.

@@ -60,7 +60,6 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
     const bool found =
         QTest::qWaitFor([&] { return shown.match(traffic += game.readAllStandardError()).hasMatch(); }, 15000);
     EXPECT_TRUE(found) << traffic.right(2000).toStdString();
-    EXPECT_EQ(game.state(), QProcess::Running);
     game.kill();
     game.waitForFinished();
 }

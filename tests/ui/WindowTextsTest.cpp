@@ -14,11 +14,12 @@ using namespace quarrix;
 
 namespace {
 
-// Menus and frames show a title, menu items, labels, buttons and text boxes a text.
+// Menus and frames show a title, labels, buttons and text boxes a text, menu items a text and their key.
 QString textOf(const QObject* o)
 {
-    const QVariant title = o->property("title");
-    return (title.isValid() ? title : o->property("text")).toString();
+    const QVariant title = o->property("title"), key = o->property("shortcut");
+    const QString keyText = key.isValid() ? key.value<QKeySequence>().toString() : QString();
+    return (title.isValid() ? title : o->property("text")).toString() + (keyText.isEmpty() ? "" : "\t" + keyText);
 }
 
 // "Window" for a window's title, "Window/name" for a named widget or menu item in it.
@@ -65,12 +66,12 @@ TEST(WindowTexts, EveryCaptionPromptAndMessageIsTheGamesOwn)
     texts["file dialog"] = w.dialogs.fileDialogs.value(0);
     texts["bad name"] = w.dialogs.messages.value(1);
 
-    expectShown(texts, {"Form1=Quarrix Solo. - 17/2/2004", "Form1/M_F=File", "Form1/M_F_NewGame=New Game",
+    expectShown(texts, {"Form1=Quarrix Solo. - 17/2/2004", "Form1/M_F=File", "Form1/M_F_NewGame=New Game\tF1",
                         "Form1/M_F_Exit=Exit", "Form1/M_S=Options", "Form1/M_S_75=-75%", "Form1/M_S_50=-50%",
                         "Form1/M_S_25=-25%", "Form1/M_S_0=0 - Normal", "Form1/M_S_125=+25%", "Form1/M_S_150=+50%",
-                        "Form1/M_S_175=+75%", "Form1/M_S_S=Sound Option", "Form1/M_R=Records",
-                        "Form1/M_R_S=Highest Scores", "Form1/H_R_Co=Highest Combo", "Form1/H_R_Ch=Highest Chain",
-                        "Form1/M_H=Help", "Form1/M_H_hmm=Coming Soon..."});
+                        "Form1/M_S_175=+75%", "Form1/M_S_S=Sound Option\tF5", "Form1/M_R=Records",
+                        "Form1/M_R_S=Highest Scores\tF2", "Form1/H_R_Co=Highest Combo\tF3",
+                        "Form1/H_R_Ch=Highest Chain\tF4", "Form1/M_H=Help", "Form1/M_H_hmm=Coming Soon..."});
     expectShown(texts, {"Form1/Label1=Next", "Form1/frmHigh=Highest",
                         "Form1/Label2=Score:", "Form1/Label6=Combo:", "Form1/Label4=Chain:", "Form1/frmBest=Best",
                         "Form1/Label12=Combo:", "Form1/Label10=Chain:", "Form1/frmCurrent=Current",
