@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrix Solo"));
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
+    // A Wayland desktop finds the launcher's name and icon for the window by this.
+    QApplication::setDesktopFileName(QStringLiteral(QUARRIX_APP_ID));
     // Once for every window, menu and message box.
     QApplication::setFont(quarrix::ui::windowFont());
     // The hidden companion windows must not keep the program alive; the main window ends it.

@@ -1,7 +1,6 @@
 # Installation and the Debian package.
 include(GNUInstallDirs)
 
-set(QUARRIX_APP_ID io.github.quarrix.Solo)
 # Debian keeps games in their own folder, and a package's documents under the package's name.
 set(QUARRIX_GAMESDIR games)
 set(QUARRIX_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quarrix-solo)

@@ -52,10 +52,10 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
     env.insert(QStringLiteral("ALSOFT_DRIVERS"), QStringLiteral("null"));
     game.setWorkingDirectory(dir.path());  // no error box comes first: the file holds three empty tables
     start(game, QStringLiteral(QUARRIX_GAME), {}, env);
-    // Titled, then configured by the compositor, then a picture attached, then on the output.
-    const QRegularExpression shown(
-        R"(set_title\("Quarrix Solo\. - 17/2/2004"\).*ack_configure.*attach\(wl_buffer@.*\.enter\(wl_output@)",
-        QRegularExpression::DotMatchesEverythingOption);
+    // Named for its desktop entry and titled, then configured by the compositor, a picture attached, on the output.
+    const QRegularExpression shown(R"((?=.*set_app_id\(")" QUARRIX_APP_ID R"("\)).*set_title\("Quarrix Solo\. - )"
+                                   R"(17/2/2004"\).*ack_configure.*attach\(wl_buffer@.*\.enter\(wl_output@)",
+                                   QRegularExpression::DotMatchesEverythingOption);
     QString traffic;
     const bool found =
         QTest::qWaitFor([&] { return shown.match(traffic += game.readAllStandardError()).hasMatch(); }, 15000);
