@@ -4,15 +4,14 @@
 // the two are started in turn so that whatever else the machine does weighs on both alike.
 // `bench-startup PROGRAM` measures another build of the game in its place.
 #include "sound/DefaultSounds.h"
+#include "soundcheck/PrivateSoundServer.h"
 
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <sys/syscall.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
@@ -20,12 +19,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -36,9 +33,10 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 using Strings = std::vector<std::string>;
 
-constexpr int Rounds = 20;       // measured starts of each program, after one warm-up start
-constexpr int WaitMs = 10000;    // the longest wait for a server or a window
-constexpr int EndWaitMs = 3000;  // for a program asked to end, before it is killed
+constexpr int Rounds = 20;          // measured starts of each program, after one warm-up start
+constexpr int WaitMs = 10000;       // the longest wait for a window
+constexpr int ServerSeconds = 600;  // the sound server's bound, well beyond the whole bench
+constexpr int EndWaitMs = 3000;     // for a program asked to end, before it is killed
 const char* const Minimal = QUARRIX_MINIMAL_WINDOW;
 const char* const PlayDir = QUARRIX_PLAY_DIR;
 
@@ -113,22 +111,18 @@ private:
     pid_t pid_ = -1;
 };
 
-// The scratch folders: the servers' runtime folder and home, and a play folder with the default
-// sounds and a records file (without one the game first shows a message box, not its window).
+// The scratch folders: a home for the programs, and a play folder with the default sounds and a
+// records file (without one the game first shows a message box, not its window).
 struct Scratch {
     fs::path root;
-    fs::path run;
     fs::path play;
 
     Scratch()
     {
         std::string name = (fs::temp_directory_path() / "quarrix-startup-XXXXXX").string();
         root = ::mkdtemp(name.data());
-        run = root / "run";
         play = root / "play";
         fs::create_directories(play);
-        fs::create_directory(run);
-        fs::permissions(run, fs::perms::owner_all, fs::perm_options::replace);
         for (const char* sound :
              {quarrix::sound::CollisionSound, quarrix::sound::DestructionSound, quarrix::sound::MusicSound}) {
             fs::copy_file(fs::path(PlayDir) / sound, play / sound);
@@ -174,30 +168,6 @@ int readDisplayNumber(int fd)
         text += c;
     }
     return c == '\n' && !text.empty() ? std::atoi(text.c_str()) : -1;
-}
-
-bool acceptsConnections(const fs::path& socketPath)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socketPath.c_str(), sizeof(address.sun_path) - 1);
-    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return connected;
-}
-
-// The server loads the null sink before it opens its socket, so an answer means it is ready.
-bool waitForSoundServer(const fs::path& socketPath)
-{
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(WaitMs);
-    while (!acceptsConnections(socketPath)) {
-        if (Clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
 }
 
 void drainEvents(xcb_connection_t* x)
@@ -316,12 +286,10 @@ int main(int argc, char** argv)
         std::printf("startup: skipped, Xvfb did not start (is the xvfb package installed?)\n");
         return 0;
     }
-    const std::string run = "XDG_RUNTIME_DIR=" + scratch.run.string(), home = "HOME=" + scratch.root.string();
-    const Child pulse({"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
-                       "module-null-sink sink_name=bench", "-L", "module-native-protocol-unix"},
-                      environmentWith({run, home, "DISPLAY", "PULSE_SERVER", "DBUS_SESSION_BUS_ADDRESS"}),
-                      scratch.root);
-    if (!waitForSoundServer(scratch.run / "pulse" / "native")) {
+    // From here on this process's environment points at the server, and so does the programs'.
+    quarrix::soundcheck::PrivateSoundServer pulse(quarrix::soundcheck::PrivateSoundServer::Kind::PulseAudio,
+                                                  ServerSeconds);
+    if (!pulse.start()) {
         std::printf("startup: skipped, a private pulseaudio server did not start\n");
         return 0;
     }
@@ -331,9 +299,9 @@ int main(int argc, char** argv)
         std::printf("startup: skipped, no connection to Xvfb\n");
         return 0;
     }
-    // The programs find the sound server through the runtime folder; OpenAL Soft picks its own backend.
-    const Strings programEnv = environmentWith({"DISPLAY=" + displayName, run, home, "QT_QPA_PLATFORM=xcb",
-                                                "ALSOFT_DRIVERS", "PULSE_SERVER", "WAYLAND_DISPLAY"});
+    // OpenAL Soft picks its own backend, which finds the private server.
+    const Strings programEnv = environmentWith({"DISPLAY=" + displayName, "HOME=" + scratch.root.string(),
+                                                "QT_QPA_PLATFORM=xcb", "ALSOFT_DRIVERS", "WAYLAND_DISPLAY"});
     const int result = measure(x, argc > 1 ? argv[1] : QUARRIX_GAME, programEnv, scratch.play);
     xcb_disconnect(x);
     return result;
