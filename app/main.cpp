@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -36,9 +35,10 @@ int main(int argc, char** argv)
     quarrix::pad::SdlPadSource pads;
     quarrix::pad::SteadyPadClock clock;
     quarrix::ui::PadBinding pad(pads, clock, form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));
+    // Controllers are looked for once the window's first frame is on the screen, so that they
+    // cost the start nothing.
+    QObject::connect(&form, &quarrix::ui::Form1::firstFrameShown, &pad, &quarrix::ui::PadBinding::start);
     form.load();  // before showing, as a window's load handler runs
     form.show();
-    // Controllers are looked for once the window is up, so that they cost the start nothing.
-    QTimer::singleShot(0, &pad, [&pad] { pad.start(); });
     return QApplication::exec();
 }

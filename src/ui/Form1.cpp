@@ -80,6 +80,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         playfield_->removeEventFilter(this);
         // Queued, so that the frame being painted reaches the screen first.
         QTimer::singleShot(0, this, [this] { companions_.loadSound(); });
+        QTimer::singleShot(0, this, &Form1::firstFrameShown);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -49,6 +49,10 @@ public:
     // Replaces the blocking animation pause, for runs that shorten it.
     void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
 
+signals:
+    // Just after the first frame of the well reached the screen, once: for work the start can wait for.
+    void firstFrameShown();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
