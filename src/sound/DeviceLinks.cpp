@@ -68,7 +68,6 @@ OutputDevice* DeviceLinks::reopen(Link& link)
         return nullptr;
     }
     link.everOpened = true;
-    holding_ = true;
     listener_.opened(link);
     return link.device.get();
 }

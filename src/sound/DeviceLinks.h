@@ -3,6 +3,7 @@
 #include "DevicePlatform.h"
 #include "OutputDevice.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,7 +45,10 @@ public:
     // Mends every device that was opened and has gone away since, as far as the pace allows.
     void checkAll();
     // True once some device has been opened: it is open, or lost and waiting to open again.
-    bool holdsDevice() const { return holding_; }
+    bool holdsDevice() const
+    {
+        return std::ranges::any_of(links_, [](const auto& entry) { return entry.second.everOpened; });
+    }
     void closeAll() { links_.clear(); }
 
 private:
@@ -54,7 +58,6 @@ private:
     Listener& listener_;
     std::vector<std::string> names_;
     bool enumerated_ = false;
-    bool holding_ = false;
     std::map<std::string, Link> links_;  // a map, so a link never moves
 };
 

@@ -11,10 +11,8 @@ constexpr std::int32_t MaxFrequency = 200000;
 
 OpenAlAudio::~OpenAlAudio()
 {
-    table_.forEachLive([](BufferHandle, Record& rec) {
-        if (rec.voice >= 0) {
-            rec.out().releaseVoice(rec.voice);
-        }
+    table_.forEachLive([this](BufferHandle, Record& rec) {
+        voices_.drop(rec);
         rec.sound.reset();
     });
     links_.closeAll();
@@ -153,9 +151,7 @@ void OpenAlAudio::release(BufferHandle buffer)
     if (rec == nullptr) {
         return;
     }
-    if (rec->voice >= 0) {
-        voices_.drop(*rec);
-    }
+    voices_.drop(*rec);
     table_.remove(buffer);
 }
 
@@ -178,9 +174,7 @@ void OpenAlAudio::closing(DeviceLinks::Link& link)
 {
     table_.forEachLive([&](BufferHandle, Record& rec) {
         if (rec.link == &link) {
-            if (rec.voice >= 0) {
-                voices_.drop(rec);
-            }
+            voices_.drop(rec);
             rec.sound = nullptr;  // its buffers go with the device
         }
     });

@@ -33,6 +33,9 @@ bool VoiceAllocator::give(HandleTable::Record& rec, BufferHandle handle)
 
 void VoiceAllocator::drop(HandleTable::Record& rec)
 {
+    if (rec.voice < 0) {
+        return;
+    }
     rec.out().releaseVoice(rec.voice);
     rec.voice = -1;
 }

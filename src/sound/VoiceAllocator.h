@@ -15,7 +15,7 @@ public:
     // Binds a voice of the record's device to its sound, uploading the sound first if the
     // device was opened since. The device's context must be current.
     bool give(HandleTable::Record& rec, BufferHandle handle);
-    // Takes the record's voice back; the voice is stopped and free for the next sound.
+    // Takes back the record's voice, if it holds one; the voice is stopped and free for the next sound.
     void drop(HandleTable::Record& rec);
 
 private:
