@@ -1,8 +1,6 @@
 # Installation and the Debian package.
-include(GNUInstallDirs)
 
-# Debian keeps games in their own folder, and a package's documents under the package's name.
-set(QUARRIX_GAMESDIR games)
+# Debian keeps a package's documents under the package's name.
 set(QUARRIX_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quarrix-solo)
 # Directories made by the install are world-readable whatever the builder's umask is.
 set(QUARRIX_DIR_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
@@ -29,8 +27,8 @@ add_custom_target(compressed-docs ALL DEPENDS ${QUARRIX_COMPRESSED})
 
 install(TARGETS quarrix-solo RUNTIME DESTINATION ${QUARRIX_GAMESDIR})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/data/quarrix-solo-launcher DESTINATION ${QUARRIX_GAMESDIR})
-install(FILES ${QUARRIX_PLAY_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo/sounds)
-install(FILES ${PROJECT_SOURCE_DIR}/data/alsoft.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/quarrix-solo)
+install(FILES ${QUARRIX_PLAY_SOUNDS} DESTINATION ${QUARRIX_DATADIR}/sounds)
+install(FILES ${PROJECT_SOURCE_DIR}/data/alsoft.conf DESTINATION ${QUARRIX_DATADIR})
 # The desktop entry starts the launcher by its full path, since not every session has the games
 # folder on its PATH. The prefix is known only when installing (make install and cpack differ).
 install(CODE "

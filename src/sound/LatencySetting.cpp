@@ -11,9 +11,9 @@ namespace quarrix::sound {
 
 namespace {
 constexpr const char* ConfigVariable = "ALSOFT_CONF";
-// Where the game's own file lies, seen from the program's folder: true of the installed game
-// (games/ and share/ under one prefix) and of the build tree (app/ and share/ side by side).
-constexpr const char* ShippedFile = "../share/quarrix-solo/alsoft.conf";
+// Where the game's own file lies, seen from the program's folder; the build lays out its tree
+// and the install alike.
+constexpr const char* ShippedFile = QUARRIX_SHIPPED_CONF;
 
 std::string trimmed(const std::string& text)
 {
