@@ -1,6 +1,5 @@
 #include "Game.h"
 
-#include "KeyCode.h"
 #include "PairControls.h"
 
 namespace quarrix {
@@ -33,18 +32,18 @@ void Game::tick()
     dealer_.useNextGems(field_);
 }
 
-void Game::keyDown(int keyCode)
+void Game::command(Command command)
 {
-    if (keyCode == KeyDown && timer_.enabled()) {
+    if (command == Command::Down && timer_.enabled()) {
         tick();
     }
     if (!field_.pair.PairActive) {
         return;
     }
-    switch (keyCode) {
-    case KeyLeft: PairControls::shiftLeft(field_); break;
-    case KeyRight: PairControls::shiftRight(field_); break;
-    case KeyUp: PairControls::turn(field_); break;
+    switch (command) {
+    case Command::Left: PairControls::shiftLeft(field_); break;
+    case Command::Right: PairControls::shiftRight(field_); break;
+    case Command::Turn: PairControls::turn(field_); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnimationInterface.h"
+#include "Command.h"
 #include "DropTick.h"
 #include "DropTimer.h"
 #include "GameOverHandler.h"
@@ -30,8 +31,8 @@ public:
     void newGame();
     // One drop step; on landing, resolves the board and deals the next pair.
     void tick();
-    // A key-down event with its virtual-key code.
-    void keyDown(int keyCode);
+    // A move of the falling pair; Down also runs one drop step while the timer runs.
+    void command(Command command);
     // A click on speed item `index` of the Options menu.
     bool chooseSpeed(int index) { return speed_.choose(index); }
 

@@ -1,25 +1,25 @@
 #include "PadRouter.h"
 
-#include "game/KeyCode.h"
+#include "game/Command.h"
 
 namespace quarrix::pad {
 
 namespace {
-int keyCodeFor(PadSwitch press)
+Command commandFor(PadSwitch press)
 {
     switch (press) {
     case PadSwitch::DpadLeft:
-    case PadSwitch::StickLeft: return KeyLeft;
+    case PadSwitch::StickLeft: return Command::Left;
     case PadSwitch::DpadRight:
-    case PadSwitch::StickRight: return KeyRight;
+    case PadSwitch::StickRight: return Command::Right;
     case PadSwitch::DpadUp:
-    case PadSwitch::A: return KeyUp;
+    case PadSwitch::A: return Command::Turn;
     case PadSwitch::DpadDown:
     case PadSwitch::StickDown:
-    case PadSwitch::B: return KeyDown;
+    case PadSwitch::B: return Command::Down;
     case PadSwitch::Start: break;
     }
-    return 0;
+    return Command::NewGame;
 }
 }  // namespace
 
@@ -39,7 +39,7 @@ void PadRouter::route(PadSwitch press, PadTarget& target)
         target.newGame();
         return;
     }
-    target.key(keyCodeFor(press));
+    target.move(commandFor(press));
 }
 
 }  // namespace quarrix::pad

@@ -2,7 +2,6 @@
 
 #include "PlayfieldWidget.h"
 #include "WindowLook.h"
-#include "game/KeyCode.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -12,6 +11,8 @@
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
+
+#include <optional>
 
 namespace quarrix::ui {
 
@@ -24,14 +25,15 @@ void fitValue(QLabel* value)
     value->resize(value->sizeHint().width(), value->height());
 }
 
-int keyCodeFor(int qtKey)
+// The keys of the well; every other key is the menus' and the window's.
+std::optional<Command> commandFor(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Left: return KeyLeft;
-    case Qt::Key_Up: return KeyUp;
-    case Qt::Key_Right: return KeyRight;
-    case Qt::Key_Down: return KeyDown;
-    default: return 0;  // no key of the well
+    case Qt::Key_Left: return Command::Left;
+    case Qt::Key_Up: return Command::Turn;
+    case Qt::Key_Right: return Command::Right;
+    case Qt::Key_Down: return Command::Down;
+    default: return std::nullopt;
     }
 }
 }  // namespace
@@ -228,12 +230,17 @@ void Form1::showHighest(const std::string& score, const std::string& combo, cons
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    const int code = keyCodeFor(event->key());
-    if (code == 0) {
+    const std::optional<Command> move = commandFor(event->key());
+    if (!move) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    game_.keyDown(code);
+    command(*move);
+}
+
+void Form1::command(Command move)
+{
+    game_.command(move);
     refresh();
 }
 

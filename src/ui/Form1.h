@@ -44,6 +44,8 @@ public:
 
     void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
 
+    // A move of the falling pair, from a key or a controller.
+    void command(Command move);
     // The drop timer's tick, also run by tools that drive the game without waiting for the timer.
     void Timer1_Timer();
     // Replaces the blocking animation pause, for runs that shorten it.

@@ -1,6 +1,5 @@
 #include "PadBinding.h"
 
-#include "game/KeyCode.h"
 #include "pad/PadRouter.h"
 
 #include <QAction>
@@ -11,12 +10,12 @@
 namespace quarrix::ui {
 
 namespace {
-Qt::Key qtKeyFor(int keyCode)
+Qt::Key qtKeyFor(Command command)
 {
-    switch (keyCode) {
-    case KeyLeft: return Qt::Key_Left;
-    case KeyUp: return Qt::Key_Up;
-    case KeyRight: return Qt::Key_Right;
+    switch (command) {
+    case Command::Left: return Qt::Key_Left;
+    case Command::Turn: return Qt::Key_Up;
+    case Command::Right: return Qt::Key_Right;
     default: return Qt::Key_Down;
     }
 }
@@ -73,9 +72,9 @@ bool PadBinding::dialogOpen() const
     return QApplication::activeModalWidget() != nullptr;
 }
 
-void PadBinding::key(int keyCode)
+void PadBinding::move(Command command)
 {
-    pressKey(&game_, qtKeyFor(keyCode));  // the handler a key press reaches, so every key rule holds
+    pressKey(&game_, qtKeyFor(command));  // the handler a key press reaches, so every key rule holds
 }
 
 void PadBinding::newGame()

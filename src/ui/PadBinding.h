@@ -35,7 +35,7 @@ public:
 private:
     bool focused() const override;
     bool dialogOpen() const override;
-    void key(int keyCode) override;
+    void move(Command command) override;
     void newGame() override;
     void answerDialog(bool accept) override;
 

@@ -66,8 +66,8 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
         EXPECT_EQ(countFilled(board()), before + (after[1] == 13 ? 2 : 0)) << what;  // no gem lost or doubled
     }
     // The last pair split: only Down moves it, a drop step; its free gem falls alone, silent until it lands.
-    for (const int key : {int{KeyLeft}, int{KeyUp}, int{KeyRight}, 0, 65, -1, int{KeyDown}})
-        game.keyDown(key);
+    for (const Command move : {Command::Left, Command::Turn, Command::Right, Command::Accept, Command::Down})
+        game.command(move);
     EXPECT_EQ(pairCells(), (Cells{2, 5, 3, 3}));
     for (int i = 0; i < 4; ++i)
         game.tick();
@@ -82,7 +82,7 @@ TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessage)
     EXPECT_EQ(log.calls, "c3 c3 c3 g =0,0,0,500 x s14");
     EXPECT_TRUE(!log.enabled() && pair().PairActive);  // the last pair still answers the arrows
     log.calls.clear();
-    game.keyDown(KeyDown);  // but not Down, with the timer off
+    game.command(Command::Down);  // but not Down, with the timer off
     EXPECT_EQ(log.calls, "");
 }
 
@@ -91,29 +91,29 @@ TEST_F(GameTest, GameOverStopsTheTimerBeforeTheMessage)
 TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
 {
     // key, the pair's cells, the cells filled around it, the pair's cells after
-    const std::tuple<int, Cells, std::vector<std::pair<int, int>>, Cells> moves[] = {
-        {KeyLeft, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},                    // vertical at the wall
-        {KeyRight, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},                   // vertical, free
-        {KeyRight, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},             // needs both side cells
-        {KeyRight, {5, 5, 4, 5}, {}, {5, 5, 4, 5}},                   // horizontal, gem 0 at the wall
-        {KeyRight, {2, 5, 3, 5}, {{4, 5}}, {2, 5, 3, 5}},             // horizontal, a filled cell
-        {KeyRight, {2, 7, 3, 7}, {}, {3, 7, 4, 7}},                   // gem 1 leads: moved first, the order kept
-        {KeyUp, {3, 13, 3, 14}, {}, {4, 14, 3, 14}},                  // below -> right
-        {KeyUp, {3, 7, 2, 7}, {}, {2, 8, 2, 7}},                      // right -> above
-        {KeyUp, {2, 8, 2, 7}, {}, {1, 7, 2, 7}},                      // above -> left
-        {KeyUp, {1, 7, 2, 7}, {}, {2, 6, 2, 7}},                      // left -> below
-        {KeyUp, {3, 13, 3, 14}, {{4, 14}}, {2, 14, 3, 14}},           // half turn needs row 15: left
-        {KeyUp, {3, 13, 3, 14}, {{4, 14}, {2, 14}}, {3, 13, 3, 14}},  // nowhere to go
-        {KeyUp, {1, 0, 2, 0}, {}, {3, 0, 2, 0}},                      // below is off the board: half turn
-        {KeyUp, {1, 0, 2, 0}, {{3, 0}}, {2, 1, 2, 0}},                // ... taken: above
-        {KeyUp, {4, 3, 5, 3}, {{5, 2}}, {5, 4, 5, 3}},                // below taken, half turn off: above
+    const std::tuple<Command, Cells, std::vector<std::pair<int, int>>, Cells> moves[] = {
+        {Command::Left, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},             // vertical at the wall
+        {Command::Right, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},            // vertical, free
+        {Command::Right, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},      // needs both side cells
+        {Command::Right, {5, 5, 4, 5}, {}, {5, 5, 4, 5}},            // horizontal, gem 0 at the wall
+        {Command::Right, {2, 5, 3, 5}, {{4, 5}}, {2, 5, 3, 5}},      // horizontal, a filled cell
+        {Command::Right, {2, 7, 3, 7}, {}, {3, 7, 4, 7}},            // gem 1 leads: moved first, the order kept
+        {Command::Turn, {3, 13, 3, 14}, {}, {4, 14, 3, 14}},         // below -> right
+        {Command::Turn, {3, 7, 2, 7}, {}, {2, 8, 2, 7}},             // right -> above
+        {Command::Turn, {2, 8, 2, 7}, {}, {1, 7, 2, 7}},             // above -> left
+        {Command::Turn, {1, 7, 2, 7}, {}, {2, 6, 2, 7}},             // left -> below
+        {Command::Turn, {3, 13, 3, 14}, {{4, 14}}, {2, 14, 3, 14}},  // half turn needs row 15: left
+        {Command::Turn, {3, 13, 3, 14}, {{4, 14}, {2, 14}}, {3, 13, 3, 14}},  // nowhere to go
+        {Command::Turn, {1, 0, 2, 0}, {}, {3, 0, 2, 0}},                      // below is off the board: half turn
+        {Command::Turn, {1, 0, 2, 0}, {{3, 0}}, {2, 1, 2, 0}},                // ... taken: above
+        {Command::Turn, {4, 3, 5, 3}, {{5, 2}}, {5, 4, 5, 3}},                // below taken, half turn off: above
     };
     for (const auto& [key, start, blocked, end] : moves) {
-        SCOPED_TRACE(testing::Message() << "key " << key << " at " << start[0] << "," << start[1]);
+        SCOPED_TRACE(testing::Message() << "move " << static_cast<int>(key) << " at " << start[0] << "," << start[1]);
         startWithPair(start[0], start[1], start[2], start[3]);
         for (const auto& [c, r] : blocked)
             board().place(c, r, gemForDraw(2));
-        game.keyDown(key);
+        game.command(key);
         EXPECT_EQ(pairCells(), end);
         // Each gem arrives as itself and leaves nothing behind.
         EXPECT_TRUE(board().cell(end[0], end[1]).gem() == gemForDraw(0) &&

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "game/Command.h"
 #include "game/Game.h"
-#include "game/KeyCode.h"
 
 #include <gtest/gtest.h>
 
