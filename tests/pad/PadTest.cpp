@@ -1,11 +1,9 @@
-// A virtual controller, mapped by SDL's own game-controller layer, plays the real windows.
-#include "RecordsFakes.h"
+// The pad's rules in plain C++, then a virtual pad, mapped by SDL itself, playing the real windows.
+#include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
-#include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
 #include "ui/PadBinding.h"
 #include "ui/QtDialogs.h"
-#include "ui/WindowSet.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
@@ -17,157 +15,113 @@
 #include <QTest>
 
 using namespace quarrix;
+using pad::PadEvent;
+using pad::PadSwitch;
 
 namespace {
 
-// The falling pair's cells, whether it falls and whether the drop timer runs.
-std::array<int, 6> state(const ui::Form1& form)
+TEST(PadRules, APressActsOnlyWhileTheGameIsInFrontAndADialogHearsOnlyAAndB)
 {
-    const FallingPair& p = form.game().field().pair;
-    return {p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1], p.PairActive, form.game().timer().enabled()};
-}
-
-// The windows, started as the game starts them, played with SDL's virtual joystick declared a game
-// controller, which SDL maps as it maps a common pad. The repeat runs on a clock the test sets.
-class PadTest : public ::testing::Test {
-protected:
-    // With no HighScores yet a message comes before the first frame; a pad plugged in closes it.
-    void SetUp() override
-    {
-        dialogs.setBeforeShowing([this] { binding.start(); });
-        form.setPauseFunction([](int) {});
-        const bool closed = answer([this] { form.load(); }, SDL_CONTROLLER_BUTTON_A);
-        if (!binding.start()) {
-            GTEST_SKIP() << "SDL's game-controller subsystem does not start here";
-        }
-        ASSERT_TRUE(closed) << "A did not close the message shown before the first frame";
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-    // Shows a dialog and presses `input` in it once the controllers are started, plugging the pad in
-    // first; false when the dialog stayed open and had to be closed after two seconds.
-    bool answer(const std::function<void()>& show, int input)
-    {
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] { QApplication::activeModalWidget()->close(); });
-        guard.start(2000);
-        QTimer::singleShot(0, [this, input] {
-            QTest::qWaitForWindowActive(QApplication::activeModalWidget());
-            if (auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-                prompt->setTextValue(QStringLiteral("Ada"));
-            }
-            if (pad == nullptr && SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0) {
-                SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                          SDL_CONTROLLER_BUTTON_MAX, 0);
-                binding.poll();
-                pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
-            }
-            set(input, 1);
-            set(input, 0);
-        });
-        show();
-        return guard.isActive();
-    }
-    // Inputs from 100 up are the stick's axes; the pad is polled at once.
-    void set(int input, int value)
-    {
-        if (input < 100) {
-            SDL_JoystickSetVirtualButton(pad, input, Uint8(value));
-        } else {
-            SDL_JoystickSetVirtualAxis(pad, input - 100, Sint16(value));
-        }
-        binding.poll();
-    }
-
-    test::TempWorkingDir dir;
-    ui::QtDialogs dialogs;
-    sound::OpenAlAudio audio;
-    ui::WindowSet windows{dialogs, audio};
-    FixedSeedRandom random;
-    ui::Form1 form{dialogs, windows, random};
-    std::int64_t now = 0;
-    ui::PadBinding binding{form, *form.findChild<QAction*>("M_F_NewGame"), [this] { return now; }};
-    SDL_Joystick* pad = nullptr;
-};
-
-TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameIsInFront)
-{
-    FixedSeedRandom keyRandom;
-    ui::Form1 keyed{dialogs, windows, keyRandom};  // played alongside on the keyboard
-    auto* menu = form.findChild<QMenu*>();
-    constexpr int LeftX = 100 + SDL_CONTROLLER_AXIS_LEFTX, LeftY = 100 + SDL_CONTROLLER_AXIS_LEFTY;
-    struct Case {
-        const char* name;
-        int input, value;
-        Qt::Key key;  // Space: none
-        QWidget* active;
-        bool menuOpen;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"Start, another program active", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_Space, nullptr, false},
-             {"Start", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_F1, &form, false},
-             {"D-pad left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1, Qt::Key_Left, &form, false},
-             {"D-pad left, a menu open", SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1, Qt::Key_Space, &form, true},
-             {"stick left", LeftX, -30000, Qt::Key_Left, &form, false},
-             {"D-pad right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1, Qt::Key_Right, &form, false},
-             {"stick right, another game window active", LeftX, 30000, Qt::Key_Right, &keyed, false},
-             {"D-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, 1, Qt::Key_Up, &form, false},
-             {"A", SDL_CONTROLLER_BUTTON_A, 1, Qt::Key_Up, &form, false},
-             {"D-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1, Qt::Key_Down, &form, false},
-             {"B", SDL_CONTROLLER_BUTTON_B, 1, Qt::Key_Down, &form, false},
-             {"stick down", LeftY, 30000, Qt::Key_Down, &form, false},
-             {"stick up", LeftY, -30000, Qt::Key_Space, &form, false},
-             {"Back", SDL_CONTROLLER_BUTTON_BACK, 1, Qt::Key_Space, &form, false},
+    using Case = std::tuple<const char*, PadSwitch, pad::PadScene, std::optional<Command>>;  // active, popup, modal
+    for (const auto& [name, press, scene, command] : std::vector<Case>{
+             {"A", PadSwitch::A, {true, false, false}, Command::Turn},
+             {"A in a dialog", PadSwitch::A, {true, false, true}, Command::Accept},
+             {"B in a dialog", PadSwitch::B, {true, false, true}, Command::Cancel},
+             {"A, a popup open over a dialog", PadSwitch::A, {true, true, true}, std::nullopt},
+             {"Start, another program active", PadSwitch::Start, {}, std::nullopt},
          }) {
-        SCOPED_TRACE(c.name);
-        QApplication::setActiveWindow(c.active);
-        if (c.menuOpen) {
-            menu->popup({});
-        }
-        set(c.input, c.value);
-        set(c.input, 0);
-        menu->close();
-        if (c.key == Qt::Key_F1) {
-            keyed.findChild<QAction*>("M_F_NewGame")->trigger();
+        SCOPED_TRACE(name);
+        EXPECT_EQ(pad::decide(press, scene), command);
+    }
+}
+
+TEST(PadRules, TheStickPastTheDeadZonePressesAndADirectionPressedWhileActiveRepeats)
+{
+    const auto x = [](int value) { return PadEvent{PadEvent::Kind::AxisMotion, {}, pad::PadAxis::LeftX, value}; };
+    const auto down = [](PadSwitch which) { return PadEvent{PadEvent::Kind::ButtonDown, which}; };
+    // At each time, an event (or none: a look for a repeat), whether the game is active, and the press.
+    using Step = std::tuple<const char*, std::int64_t, std::optional<PadEvent>, bool, std::optional<PadSwitch>>;
+    pad::PadControls controls;
+    for (const auto& [name, ms, event, active, press] : std::vector<Step>{
+             {"stick left to the dead zone", 0, x(-16000), true, {}},
+             {"stick left past it", 0, x(-16001), true, PadSwitch::StickLeft},
+             {"stick further left", 0, x(-32768), true, {}},
+             {"stick up", 0, PadEvent{PadEvent::Kind::AxisMotion, {}, pad::PadAxis::LeftY, -32768}, true, {}},
+             {"not yet at 249 ms", 249, {}, true, {}},
+             {"again at 250 ms", 250, {}, true, PadSwitch::StickLeft},
+             {"again at 300 ms", 300, {}, true, PadSwitch::StickLeft},
+             {"once after a stall", 1000, {}, true, PadSwitch::StickLeft},
+             {"the beat starts from the stall", 1049, {}, true, {}},
+             {"stick let go", 1060, x(0), true, {}},
+             {"Start", 2000, down(PadSwitch::Start), true, PadSwitch::Start},
+             {"neither Start nor the stick let go repeats", 3000, {}, true, {}},
+             {"right pressed while another program is active", 3000, down(PadSwitch::DpadRight), false, {}},
+             {"the game active again", 3300, {}, true, {}},
+             {"left pressed", 4000, down(PadSwitch::DpadLeft), true, PadSwitch::DpadLeft},
+             {"another program active when it is due", 4250, {}, false, {}},
+         }) {
+        SCOPED_TRACE(name);
+        if (event) {
+            EXPECT_EQ(controls.feed(*event, ms, active), press);
         } else {
-            QTest::keyClick(&keyed, c.key);
+            EXPECT_EQ(controls.repeat(ms, active), press);
         }
-        EXPECT_EQ(state(form), state(keyed));
     }
 }
 
-TEST_F(PadTest, OnlyADirectionPressedWhileTheGameIsActiveRepeats)
+// The first-start message starts the controllers and A closes it; Start and the stick act, a press behind a
+// menu or from while another program was active does not; B cancels a prompt; a pad can be pulled out.
+TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
 {
+    ui::QtDialogs dialogs;
+    test::FakeCompanions companions;
+    ui::Form1 form{dialogs, companions, gameRandom()};
+    std::int64_t now = 0;
+    ui::PadBinding binding{form, *form.findChild<QAction*>("M_F_NewGame"), [&now] { return now; }};
+    dialogs.setBeforeShowing([&binding] { binding.start(); });
+    SDL_Joystick* pad = nullptr;
+    const auto set = [&](int input, int value) {  // a button, or an axis from 100 up: the other call is refused
+        SDL_JoystickSetVirtualButton(pad, input, Uint8(value));
+        SDL_JoystickSetVirtualAxis(pad, input - 100, Sint16(value));
+        binding.poll();
+    };
+    QTimer::singleShot(0, [&] {  // once the message is active
+        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX,
+                                  0);  // refused unless the controllers were started
+        binding.poll();
+        pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+        set(SDL_CONTROLLER_BUTTON_A, 1);
+        if (QWidget* stuck = QApplication::activeModalWidget()) {
+            stuck->close();
+            ADD_FAILURE() << "A did not close the message shown before the first frame";
+        }
+    });
+    dialogs.message(QStringLiteral("No HighScores yet"));
+    ASSERT_FALSE(HasFailure());  // a dialog the pad cannot answer would wait for ever
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     set(SDL_CONTROLLER_BUTTON_START, 1);
-    // At each time, whether the game is active, whether Down is held, and the drops so far.
-    const int ms[] = {0, 300, 310, 400, 650, 660, 910, 1000};
-    QWidget* const active[] = {nullptr, &form, &form, &form, &form, nullptr, &form, &form};
-    const int held[] = {1, 1, 0, 1, 1, 1, 1, 0}, dropped[] = {0, 0, 0, 1, 2, 2, 2, 2};
-    for (std::size_t i = 0; i < std::size(ms); ++i) {
-        SCOPED_TRACE(ms[i]);
-        now = ms[i];
-        QApplication::setActiveWindow(active[i]);
-        set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, held[i]);
-        EXPECT_EQ(Board::SpawnLowerRow - form.game().field().pair.GemRow[0], dropped[i]);
-    }
-}
-
-// A accepts a prompt and B cancels it; a pad pulled out and plugged in again is found again.
-TEST_F(PadTest, APromptIsAnsweredAndTheControllerCanComeAndGo)
-{
-    QString name;
-    EXPECT_TRUE(answer([&] { name = dialogs.inputBox(QStringLiteral("Name")); }, SDL_CONTROLLER_BUTTON_A));
-    EXPECT_EQ(name, QStringLiteral("Ada"));
-    EXPECT_TRUE(answer([&] { name = dialogs.inputBox(QStringLiteral("Name")); }, SDL_CONTROLLER_BUTTON_B));
-    EXPECT_EQ(name, QString());
-    SDL_JoystickClose(std::exchange(pad, nullptr));
+    QApplication::setActiveWindow(nullptr);
+    set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1);
+    QApplication::setActiveWindow(&form);
+    now = 1000;
+    set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1);
+    form.findChild<QMenu*>()->popup({});
+    set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+    form.findChild<QMenu*>()->close();
+    set(100 + SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    EXPECT_EQ(form.game().field().pair.GemRow[0], Board::SpawnLowerRow);
+    EXPECT_EQ(form.game().field().pair.GemCol[0], Board::SpawnColumn - 1);
+    QTimer::singleShot(0, [&] {
+        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(QStringLiteral("Ada"));
+        set(SDL_CONTROLLER_BUTTON_B, 1);
+    });
+    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Name")), QString());
     SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
     binding.poll();
     EXPECT_EQ(binding.interval(), ui::PadBinding::IdleIntervalMs);
-    EXPECT_TRUE(answer([&] { name = dialogs.inputBox(QStringLiteral("Name")); }, SDL_CONTROLLER_BUTTON_A));
-    EXPECT_EQ(binding.interval(), ui::PadBinding::PlayIntervalMs);
 }
 
 }  // namespace
