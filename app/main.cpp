@@ -1,6 +1,4 @@
 #include "game/FixedSeedRandom.h"
-#include "pad/SdlPadSource.h"
-#include "pad/SteadyPadClock.h"
 #include "sound/LatencySetting.h"
 #include "sound/OpenAlAudio.h"
 #include "ui/DeviceWatch.h"
@@ -32,12 +30,11 @@ int main(int argc, char** argv)
     const quarrix::ui::DeviceWatch watch(audio);
     quarrix::ui::WindowSet windows(dialogs, audio);
     quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
-    quarrix::pad::SdlPadSource pads;
-    quarrix::pad::SteadyPadClock clock;
-    quarrix::ui::PadBinding pad(pads, clock, form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));
+    quarrix::ui::PadBinding pad(form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));
     // Controllers are looked for once the window's first frame is on the screen, so that they
-    // cost the start nothing.
+    // cost the start nothing; or before a message that comes first, so that the pad can answer it.
     QObject::connect(&form, &quarrix::ui::Form1::firstFrameShown, &pad, &quarrix::ui::PadBinding::start);
+    dialogs.setBeforeShowing([&pad] { pad.start(); });
     form.load();  // before showing, as a window's load handler runs
     form.show();
     return QApplication::exec();

@@ -1,12 +1,51 @@
 #include "SdlPadSource.h"
 
-#include "SdlLibrary.h"
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 
 namespace quarrix::pad {
 
+// SDL's calls the game makes, found in the library once the controllers are first looked for.
+// Linked in, SDL and the many libraries it needs would be loaded before the window shows.
+struct SdlLibrary {
+    decltype(&SDL_SetMainReady) setMainReady = nullptr;
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_PollEvent) pollEvent = nullptr;
+    decltype(&SDL_GameControllerOpen) open = nullptr;
+    decltype(&SDL_GameControllerGetJoystick) joystick = nullptr;
+    decltype(&SDL_JoystickInstanceID) instanceId = nullptr;
+    decltype(&SDL_GameControllerFromInstanceID) fromInstanceId = nullptr;
+    decltype(&SDL_GameControllerClose) close = nullptr;
+};
+
 namespace {
+template <class Function>
+bool find(void* library, const char* name, Function*& function)
+{
+    function = reinterpret_cast<Function*>(::dlsym(library, name));
+    return function != nullptr;
+}
+
+// Loads the library; false when it, or one of the calls, is missing.
+bool load(SdlLibrary& sdl)
+{
+    // Never unloaded: SDL may keep threads and handlers of its own until the program ends.
+    void* library = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    return library != nullptr && find(library, "SDL_SetMainReady", sdl.setMainReady) &&
+           find(library, "SDL_SetHint", sdl.setHint) && find(library, "SDL_InitSubSystem", sdl.initSubSystem) &&
+           find(library, "SDL_QuitSubSystem", sdl.quitSubSystem) && find(library, "SDL_PollEvent", sdl.pollEvent) &&
+           find(library, "SDL_GameControllerOpen", sdl.open) &&
+           find(library, "SDL_GameControllerGetJoystick", sdl.joystick) &&
+           find(library, "SDL_JoystickInstanceID", sdl.instanceId) &&
+           find(library, "SDL_GameControllerFromInstanceID", sdl.fromInstanceId) &&
+           find(library, "SDL_GameControllerClose", sdl.close);
+}
+
 std::optional<PadSwitch> switchFor(std::uint8_t button)
 {
     switch (button) {
@@ -55,7 +94,7 @@ SdlPadSource::~SdlPadSource()
 
 bool SdlPadSource::start()
 {
-    if (!sdl_->load()) {
+    if (!load(*sdl_)) {
         return false;
     }
     sdl_->setMainReady();

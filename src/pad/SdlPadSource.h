@@ -1,9 +1,10 @@
 #pragma once
 
-#include "PadSource.h"
+#include "PadRules.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 union SDL_Event;
@@ -14,16 +15,19 @@ struct SdlLibrary;
 
 // Controllers through SDL's game-controller subsystem alone (no SDL window or video): its built-in
 // database maps the common pads to one layout. Controllers are opened as they are plugged in.
-class SdlPadSource final : public PadSource {
+class SdlPadSource final {
 public:
     SdlPadSource();
-    ~SdlPadSource() override;
+    ~SdlPadSource();
     SdlPadSource(const SdlPadSource&) = delete;
     SdlPadSource& operator=(const SdlPadSource&) = delete;
 
-    bool start() override;
-    std::optional<PadEvent> next() override;
-    bool anyOpen() const override { return !open_.empty(); }
+    // Loads SDL and starts its subsystem; false when controllers cannot be used here at all.
+    bool start();
+    // The next event waiting, if any.
+    std::optional<PadEvent> next();
+    // Whether a controller is open, so that input has to be watched at a frame's pace.
+    bool anyOpen() const { return !open_.empty(); }
 
 private:
     std::optional<PadEvent> translate(const SDL_Event& event);

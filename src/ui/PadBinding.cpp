@@ -1,34 +1,35 @@
 #include "PadBinding.h"
 
-#include "pad/PadRouter.h"
+#include "Form1.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QWidget>
+
+#include <chrono>
 
 namespace quarrix::ui {
 
 namespace {
-Qt::Key qtKeyFor(Command command)
+// What the windows are doing, read from Qt.
+pad::PadScene scene()
 {
-    switch (command) {
-    case Command::Left: return Qt::Key_Left;
-    case Command::Turn: return Qt::Key_Up;
-    case Command::Right: return Qt::Key_Right;
-    default: return Qt::Key_Down;
-    }
+    return {QApplication::activeWindow() != nullptr, QApplication::activePopupWidget() != nullptr,
+            QApplication::activeModalWidget() != nullptr};
 }
 
-void pressKey(QWidget* target, Qt::Key key)
+// The open dialog's answer, given as the keyboard gives it.
+void answer(Qt::Key key)
 {
+    QWidget* dialog = QApplication::activeModalWidget();
+    QWidget* focus = dialog->focusWidget();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(focus != nullptr ? focus : dialog, &press);
 }
 }  // namespace
 
-PadBinding::PadBinding(pad::PadSource& source, const pad::PadClock& clock, QWidget& game, QAction& newGame)
-    : source_(source), controls_(clock), game_(game), newGame_(newGame)
+PadBinding::PadBinding(Form1& game, QAction& newGame, Clock clock)
+    : game_(game), newGame_(newGame), clock_(std::move(clock))
 {
     // Single-shot, armed anew by each poll: a repeating timer would not fire again inside the modal
     // dialog a press may open from within its own poll, and the dialog has to hear the pad.
@@ -36,21 +37,32 @@ PadBinding::PadBinding(pad::PadSource& source, const pad::PadClock& clock, QWidg
     connect(&timer_, &QTimer::timeout, this, &PadBinding::poll);
 }
 
+std::int64_t PadBinding::steadyMs()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
+
 bool PadBinding::start()
 {
-    if (!source_.start()) {
-        return false;
+    // Called again by whichever comes second of the first frame and the first dialog.
+    if (!started_ && source_.start()) {
+        started_ = true;
+        poll();
     }
-    poll();
-    return true;
+    return started_;
 }
 
 void PadBinding::poll()
 {
+    const bool active = scene().active;
+    const std::int64_t now = clock_();
     while (const auto event = source_.next()) {
-        controls_.feed(*event, presses_);
+        if (const auto press = controls_.feed(*event, now, active)) {
+            presses_.push_back(*press);
+        }
     }
-    if (const auto again = controls_.repeat()) {
+    if (const auto again = controls_.repeat(now, active)) {
         presses_.push_back(*again);
     }
     timer_.start(source_.anyOpen() ? PlayIntervalMs : IdleIntervalMs);
@@ -58,35 +70,23 @@ void PadBinding::poll()
     while (!presses_.empty()) {
         const pad::PadSwitch press = presses_.front();
         presses_.pop_front();
-        pad::PadRouter::route(press, *this);
+        if (const auto command = pad::decide(press, scene())) {
+            apply(*command);
+        }
     }
 }
 
-bool PadBinding::focused() const
+void PadBinding::apply(Command command)
 {
-    return QApplication::activeWindow() != nullptr;
-}
-
-bool PadBinding::dialogOpen() const
-{
-    return QApplication::activeModalWidget() != nullptr;
-}
-
-void PadBinding::move(Command command)
-{
-    pressKey(&game_, qtKeyFor(command));  // the handler a key press reaches, so every key rule holds
-}
-
-void PadBinding::newGame()
-{
-    newGame_.trigger();
-}
-
-void PadBinding::answerDialog(bool accept)
-{
-    QWidget* dialog = QApplication::activeModalWidget();
-    QWidget* focus = dialog->focusWidget();
-    pressKey(focus != nullptr ? focus : dialog, accept ? Qt::Key_Return : Qt::Key_Escape);
+    switch (command) {
+    case Command::NewGame: newGame_.trigger(); break;
+    case Command::Accept: answer(Qt::Key_Return); break;
+    case Command::Cancel: answer(Qt::Key_Escape); break;
+    case Command::Left:
+    case Command::Right:
+    case Command::Turn:
+    case Command::Down: game_.command(command); break;  // the path a key press takes, so every key rule holds
+    }
 }
 
 }  // namespace quarrix::ui

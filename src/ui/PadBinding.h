@@ -1,49 +1,51 @@
 #pragma once
 
-#include "pad/PadControls.h"
-#include "pad/PadSource.h"
-#include "pad/PadTarget.h"
+#include "pad/PadRules.h"
+#include "pad/SdlPadSource.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <deque>
+#include <functional>
 
 class QAction;
-class QWidget;
 
 namespace quarrix::ui {
 
-// Polls the controllers from a timer on the user-interface thread and hands each press to the
-// game's windows as the keyboard would: arrow keys to the main window, New Game to its menu item,
-// Enter and Escape to an open modal dialog.
-class PadBinding final : public QObject, private pad::PadTarget {
+class Form1;
+
+// Polls the controllers from a timer on the user-interface thread, asks the pad's rules what each
+// press means in what the windows are doing, and does it: a move to the main window as a key's,
+// New Game through its menu item, Enter or Escape to an open modal dialog.
+class PadBinding final : public QObject {
     Q_OBJECT
 public:
     // With no controller open, a look for a new one four times a second costs next to nothing.
     static constexpr int IdleIntervalMs = 250;
     static constexpr int PlayIntervalMs = 16;
+    using Clock = std::function<std::int64_t()>;  // milliseconds, never going back
 
-    PadBinding(pad::PadSource& source, const pad::PadClock& clock, QWidget& game, QAction& newGame);
+    PadBinding(Form1& game, QAction& newGame, Clock clock = steadyMs);
 
-    // Starts the controller subsystem and the polling; false, and nothing more, when it cannot start.
+    // Starts the controller subsystem and the polling, once; false when controllers cannot be used.
     bool start();
     // Takes in what the controllers did since the last poll and acts on it.
     void poll();
     int interval() const { return timer_.interval(); }
 
 private:
-    bool focused() const override;
-    bool dialogOpen() const override;
-    void move(Command command) override;
-    void newGame() override;
-    void answerDialog(bool accept) override;
+    static std::int64_t steadyMs();
+    void apply(Command command);
 
-    pad::PadSource& source_;
+    pad::SdlPadSource source_;
     pad::PadControls controls_;
-    QWidget& game_;
+    Form1& game_;
     QAction& newGame_;
+    Clock clock_;
     QTimer timer_;
+    bool started_ = false;
     std::deque<pad::PadSwitch> presses_;
 };
 

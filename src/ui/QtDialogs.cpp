@@ -7,30 +7,32 @@
 
 namespace quarrix::ui {
 
-namespace {
-QWidget* activeParent()
+// The hook, then the window the dialog belongs to.
+QWidget* QtDialogs::prepare() const
 {
+    if (beforeShowing_) {
+        beforeShowing_();
+    }
     return QApplication::activeWindow();
 }
-}  // namespace
 
 void QtDialogs::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, activeParent());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, prepare());
     box.exec();
 }
 
 QString QtDialogs::inputBox(const QString& prompt)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(activeParent(), QApplication::applicationDisplayName(), prompt,
+    const QString text = QInputDialog::getText(prepare(), QApplication::applicationDisplayName(), prompt,
                                                QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 
 QString QtDialogs::openFile(const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(activeParent(), title, QString(), filter);
+    return QFileDialog::getOpenFileName(prepare(), title, QString(), filter);
 }
 
 }  // namespace quarrix::ui

@@ -1,13 +1,9 @@
-// A virtual controller, mapped by SDL's own game-controller layer, plays the real windows.
-#include "RecordsFakes.h"
+// The pad's rules in plain C++, then a virtual pad, mapped by SDL itself, playing the real windows.
+#include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
-#include "pad/SdlPadSource.h"
-#include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
-#include "ui/Form2.h"
 #include "ui/PadBinding.h"
 #include "ui/QtDialogs.h"
-#include "ui/WindowSet.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
@@ -15,164 +11,117 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
-#include <QListWidget>
-#include <QMessageBox>
+#include <QMenu>
 #include <QTest>
 
 using namespace quarrix;
+using pad::PadEvent;
+using pad::PadSwitch;
 
 namespace {
 
-struct FakeClock final : pad::PadClock {
-    std::int64_t now = 0;
-    std::int64_t nowMs() const override { return now; }
-};
-
-// The falling pair's cells, whether it falls and whether the drop timer runs.
-std::array<int, 6> state(const ui::Form1& form)
+TEST(PadRules, APressActsOnlyWhileTheGameIsInFrontAndADialogHearsOnlyAAndB)
 {
-    const FallingPair& p = form.game().field().pair;
-    return {p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1], p.PairActive, form.game().timer().enabled()};
-}
-
-// The program's windows and dialogs, played with SDL's virtual joystick declared a game controller,
-// which SDL maps as it maps a common pad. The repeat runs on a clock the test sets.
-class PadTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!binding.start()) {
-            GTEST_SKIP() << "SDL's game-controller subsystem does not start here";
-        }
-        form.setPauseFunction([](int) {});
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-        ASSERT_TRUE(attach()) << SDL_GetError();
-    }
-    // The virtual pad is the last joystick attached; the binding opens it as a controller.
-    bool attach()
-    {
-        SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX,
-                                  0);
-        binding.poll();
-        pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
-        return pad != nullptr;
-    }
-    // Inputs from 100 up are the stick's axes; the pad is polled at once.
-    void set(int input, int value)
-    {
-        input < 100 ? SDL_JoystickSetVirtualButton(pad, input, Uint8(value))
-                    : SDL_JoystickSetVirtualAxis(pad, input - 100, Sint16(value));
-        binding.poll();
-    }
-
-    test::TempWorkingDir dir;
-    ui::QtDialogs dialogs;
-    sound::OpenAlAudio audio;
-    ui::WindowSet windows{dialogs, audio};
-    FixedSeedRandom random;
-    ui::Form1 form{dialogs, windows, random};
-    FakeClock time;
-    pad::SdlPadSource source;
-    ui::PadBinding binding{source, time, form, *form.findChild<QAction*>("M_F_NewGame")};
-    SDL_Joystick* pad = nullptr;
-};
-
-constexpr int LeftX = 100 + SDL_CONTROLLER_AXIS_LEFTX, LeftY = 100 + SDL_CONTROLLER_AXIS_LEFTY;  // stick inputs
-
-TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
-{
-    FixedSeedRandom keyRandom;
-    ui::Form1 keyed{dialogs, windows, keyRandom};                   // played alongside on the keyboard
-    using Case = std::tuple<const char*, int, int, int, QWidget*>;  // input, value, its key (Space: none), active
-    for (const auto& [name, input, value, key, active] : std::vector<Case>{
-             {"Start, another program focused", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_Space, nullptr},
-             {"Start", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_F1, &form},
-             {"D-pad left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1, Qt::Key_Left, &form},
-             {"stick left", LeftX, -30000, Qt::Key_Left, &form},
-             {"D-pad right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1, Qt::Key_Right, &form},
-             {"stick right, another game window active", LeftX, 30000, Qt::Key_Right, &keyed},
-             {"D-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, 1, Qt::Key_Up, &form},
-             {"A", SDL_CONTROLLER_BUTTON_A, 1, Qt::Key_Up, &form},
-             {"D-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1, Qt::Key_Down, &form},
-             {"B", SDL_CONTROLLER_BUTTON_B, 1, Qt::Key_Down, &form},
-             {"stick down", LeftY, 30000, Qt::Key_Down, &form},
-             {"stick within the dead zone", LeftX, -12000, Qt::Key_Space, &form},
-             {"stick up", LeftY, -30000, Qt::Key_Space, &form},
-             {"Back", SDL_CONTROLLER_BUTTON_BACK, 1, Qt::Key_Space, &form},
+    using Case = std::tuple<const char*, PadSwitch, pad::PadScene, std::optional<Command>>;  // active, popup, modal
+    for (const auto& [name, press, scene, command] : std::vector<Case>{
+             {"A", PadSwitch::A, {true, false, false}, Command::Turn},
+             {"A in a dialog", PadSwitch::A, {true, false, true}, Command::Accept},
+             {"B in a dialog", PadSwitch::B, {true, false, true}, Command::Cancel},
+             {"A, a popup open over a dialog", PadSwitch::A, {true, true, true}, std::nullopt},
+             {"Start, another program active", PadSwitch::Start, {}, std::nullopt},
          }) {
         SCOPED_TRACE(name);
-        QApplication::setActiveWindow(active);
-        set(input, value);
-        set(input, 0);
-        key == Qt::Key_F1 ? keyed.findChild<QAction*>("M_F_NewGame")->trigger() : QTest::keyClick(&keyed, Qt::Key(key));
-        EXPECT_EQ(state(form), state(keyed));
+        EXPECT_EQ(pad::decide(press, scene), command);
     }
 }
 
-TEST_F(PadTest, AHeldDirectionActsAgainAfter250MsThenEvery50Ms)
+TEST(PadRules, TheStickPastTheDeadZonePressesAndADirectionPressedWhileActiveRepeats)
 {
+    const auto x = [](int value) { return PadEvent{PadEvent::Kind::AxisMotion, {}, pad::PadAxis::LeftX, value}; };
+    const auto down = [](PadSwitch which) { return PadEvent{PadEvent::Kind::ButtonDown, which}; };
+    // At each time, an event (or none: a look for a repeat), whether the game is active, and the press.
+    using Step = std::tuple<const char*, std::int64_t, std::optional<PadEvent>, bool, std::optional<PadSwitch>>;
+    pad::PadControls controls;
+    for (const auto& [name, ms, event, active, press] : std::vector<Step>{
+             {"stick left to the dead zone", 0, x(-16000), true, {}},
+             {"stick left past it", 0, x(-16001), true, PadSwitch::StickLeft},
+             {"stick further left", 0, x(-32768), true, {}},
+             {"stick up", 0, PadEvent{PadEvent::Kind::AxisMotion, {}, pad::PadAxis::LeftY, -32768}, true, {}},
+             {"not yet at 249 ms", 249, {}, true, {}},
+             {"again at 250 ms", 250, {}, true, PadSwitch::StickLeft},
+             {"again at 300 ms", 300, {}, true, PadSwitch::StickLeft},
+             {"once after a stall", 1000, {}, true, PadSwitch::StickLeft},
+             {"the beat starts from the stall", 1049, {}, true, {}},
+             {"stick let go", 1060, x(0), true, {}},
+             {"Start", 2000, down(PadSwitch::Start), true, PadSwitch::Start},
+             {"neither Start nor the stick let go repeats", 3000, {}, true, {}},
+             {"right pressed while another program is active", 3000, down(PadSwitch::DpadRight), false, {}},
+             {"the game active again", 3300, {}, true, {}},
+             {"left pressed", 4000, down(PadSwitch::DpadLeft), true, PadSwitch::DpadLeft},
+             {"another program active when it is due", 4250, {}, false, {}},
+         }) {
+        SCOPED_TRACE(name);
+        if (event) {
+            EXPECT_EQ(controls.feed(*event, ms, active), press);
+        } else {
+            EXPECT_EQ(controls.repeat(ms, active), press);
+        }
+    }
+}
+
+// The first-start message starts the controllers and A closes it; Start and the stick act, a press behind a
+// menu or from while another program was active does not; B cancels a prompt; a pad can be pulled out.
+TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
+{
+    ui::QtDialogs dialogs;
+    test::FakeCompanions companions;
+    ui::Form1 form{dialogs, companions, gameRandom()};
+    std::int64_t now = 0;
+    ui::PadBinding binding{form, *form.findChild<QAction*>("M_F_NewGame"), [&now] { return now; }};
+    dialogs.setBeforeShowing([&binding] { binding.start(); });
+    SDL_Joystick* pad = nullptr;
+    const auto set = [&](int input, int value) {  // a button, or an axis from 100 up: the other call is refused
+        SDL_JoystickSetVirtualButton(pad, input, Uint8(value));
+        SDL_JoystickSetVirtualAxis(pad, input - 100, Sint16(value));
+        binding.poll();
+    };
+    QTimer::singleShot(0, [&] {  // once the message is active
+        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX,
+                                  0);  // refused unless the controllers were started
+        binding.poll();
+        pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+        set(SDL_CONTROLLER_BUTTON_A, 1);
+        if (QWidget* stuck = QApplication::activeModalWidget()) {
+            stuck->close();
+            ADD_FAILURE() << "A did not close the message shown before the first frame";
+        }
+    });
+    dialogs.message(QStringLiteral("No HighScores yet"));
+    ASSERT_FALSE(HasFailure());  // a dialog the pad cannot answer would wait for ever
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     set(SDL_CONTROLLER_BUTTON_START, 1);
-    // At each time, whether the direction is held, and the drops so far.
-    const int ms[] = {0, 249, 250, 299, 300, 350, 999, 2000}, held[] = {1, 1, 1, 1, 1, 1, 1, 0};
-    const int dropped[] = {1, 1, 2, 2, 3, 4, 5, 5};
-    for (std::size_t i = 0; i < std::size(ms); ++i) {
-        SCOPED_TRACE(ms[i]);
-        time.now = ms[i];
-        set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, held[i]);
-        EXPECT_EQ(Board::SpawnLowerRow - form.game().field().pair.GemRow[0], dropped[i]);
-    }
-}
-
-// Pulled out and plugged in again, the pad plays, pressing or letting go every 20 ms: drops, moves and
-// turns, A for each message and the name typed into the Scores prompt, B for the other prompts.
-TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
-{
-    SDL_JoystickClose(pad);
+    QApplication::setActiveWindow(nullptr);
+    set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1);
+    QApplication::setActiveWindow(&form);
+    now = 1000;
+    set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1);
+    form.findChild<QMenu*>()->popup({});
+    set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+    form.findChild<QMenu*>()->close();
+    set(100 + SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    EXPECT_EQ(form.game().field().pair.GemRow[0], Board::SpawnLowerRow);
+    EXPECT_EQ(form.game().field().pair.GemCol[0], Board::SpawnColumn - 1);
+    QTimer::singleShot(0, [&] {
+        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(QStringLiteral("Ada"));
+        set(SDL_CONTROLLER_BUTTON_B, 1);
+    });
+    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Name")), QString());
     SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
     binding.poll();
     EXPECT_EQ(binding.interval(), ui::PadBinding::IdleIntervalMs);
-    ASSERT_TRUE(attach());
-    EXPECT_EQ(binding.interval(), ui::PadBinding::PlayIntervalMs);
-    constexpr std::array moves{SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_A,
-                               SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
-    int move = 0, held = -1;
-    QStringList messages;
-    const auto next = [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            messages << box->text();
-        auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (prompt != nullptr) {
-            prompt->setTextValue(QStringLiteral("Ada"));
-        }
-        const bool cancel = prompt != nullptr && !prompt->labelText().contains(QStringLiteral("Scores"));
-        return cancel                                         ? SDL_CONTROLLER_BUTTON_B
-               : QApplication::activeModalWidget() != nullptr ? SDL_CONTROLLER_BUTTON_A
-               : windows.records().isVisible()                ? SDL_CONTROLLER_BUTTON_INVALID
-               : !form.game().timer().enabled()               ? SDL_CONTROLLER_BUTTON_START
-               : ++move % 12 < 4                              ? moves[move % 12]
-                                                              : SDL_CONTROLLER_BUTTON_B;
-    };
-    QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [&] {
-        if (held >= 0) {
-            SDL_JoystickSetVirtualButton(pad, std::exchange(held, -1), 0);
-            return;
-        }
-        held = next();
-        SDL_JoystickSetVirtualButton(pad, held, 1);  // refused for none
-    });
-    player.start(20);
-    form.load();  // no HighScores yet: the player accepts the load error
-    form.findChild<QAction*>("M_S_175")->trigger();
-    form.activateWindow();  // as the window manager gives the focus back once the message is gone
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.records().isVisible(); }, 120000));
-    EXPECT_TRUE(messages.contains(QStringLiteral("Game Over")));
-    const auto table = [&](const char* name) { return windows.records().findChild<QListWidget*>(name); };
-    EXPECT_EQ(table("listName_0")->findItems("Ada (spd=+75%)", Qt::MatchExactly).size(), 1);
-    EXPECT_EQ(table("listName_2")->findItems(" (spd=+75%)", Qt::MatchExactly).size(), 1);
 }
 
 }  // namespace
