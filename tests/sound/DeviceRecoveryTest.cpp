@@ -23,15 +23,17 @@ struct FakePlatform final : sound::DevicePlatform {
     std::chrono::milliseconds clock{};
     std::chrono::milliseconds downUntil{};  // opening fails before then, as while the sound server is down
     int opens = 0;
-    const sound::OutputDevice* current = nullptr;  // cleared: the open device goes away
-    std::unique_ptr<sound::OutputDevice> open(const std::string& name) override
+    ALCdevice* current = nullptr;  // cleared: the open device goes away
+    ALCdevice* open(const std::string& name) override
     {
         ++opens;
-        auto device = clock < downUntil ? nullptr : sound::OutputDevice::open(name);
-        current = device.get();
-        return device;
+        current = nullptr;
+        if (clock >= downUntil) {
+            current = DevicePlatform::open(name);
+        }
+        return current;
     }
-    bool connected(sound::OutputDevice& device) override { return &device == current; }
+    bool connected(ALCdevice* device) override { return device == current; }
     Clock::time_point now() override { return Clock::time_point{} + clock; }
 };
 
@@ -40,7 +42,10 @@ std::string toneFile(const std::string& name, double seconds)
 {
     const std::string file = testing::TempDir() + name + std::to_string(::getpid()) + ".wav";
     const auto tone = [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); };
-    return test::writeMono(file, 22050, seconds, tone) ? file : std::string();
+    if (!test::writeMono(file, 22050, seconds, tone)) {
+        return {};
+    }
+    return file;
 }
 
 struct DeviceRecovery : ::testing::Test {
@@ -54,7 +59,8 @@ struct DeviceRecovery : ::testing::Test {
 TEST_F(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
 {
     const std::string effect = toneFile("effect-", 0.5);
-    ASSERT_FALSE(music.empty() || effect.empty());
+    ASSERT_NE(music, "");
+    ASSERT_NE(effect, "");
     bank.startMusic(music, 0);
     bank.SetBGMSpeed(14);
     std::filesystem::remove(music);  // the music comes back from its decoded samples
@@ -62,10 +68,13 @@ TEST_F(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
     const auto expectAt = [&](std::chrono::milliseconds at, bool drop, int opens, std::optional<std::uint32_t> tune) {
         SCOPED_TRACE(at.count());
         platform.clock = at;
-        platform.current = drop ? nullptr : platform.current;
+        if (drop) {
+            platform.current = nullptr;
+        }
         bank.PlaySound(effect, 2, 0);
-        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value());
-        EXPECT_EQ(std::pair(platform.opens, audio.status(bank.slot(0))), std::pair(opens, tune)) << "opens, music";
+        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value()) << "effect";
+        EXPECT_EQ(platform.opens, opens);
+        EXPECT_EQ(audio.status(bank.slot(0)), tune) << "music";
     };
     for (int loss = 1; loss <= 30; ++loss) {
         expectAt(loss * 1000ms, true, loss + 1, Looping);
@@ -89,22 +98,29 @@ TEST_F(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
     platform.downUntil = 1000ms;  // the sound server is not up yet when the game starts
     bank.startMusic(music, 0);
     const struct {
+        const char* what;
         std::chrono::milliseconds at, downUntil;
         bool drop, check;  // not a check: the music is started again, as its Play button does
         int opens;
         std::optional<std::uint32_t> music;
-    } steps[] = {{1500ms, 1000ms, false, true, 1, {}},  // never opened: left to the next sound
-                 {2000ms, 1000ms, false, false, 2, Looping},
-                 {2500ms, 1000ms, false, true, 2, Looping},  // connected: nothing to do
-                 {3000ms, 3500ms, true, true, 3, {}},        // lost while the server is down: one try
-                 {3500ms, 3500ms, false, true, 3, {}},       // the server is back, but the pace holds
-                 {4000ms, 3500ms, false, true, 4, Looping}};
+    } steps[] = {{"never opened: left to the next sound", 1500ms, 1000ms, false, true, 1, {}},
+                 {"started again", 2000ms, 1000ms, false, false, 2, Looping},
+                 {"connected: nothing to do", 2500ms, 1000ms, false, true, 2, Looping},
+                 {"lost while the server is down: one try", 3000ms, 3500ms, true, true, 3, {}},
+                 {"the server is back, but the pace holds", 3500ms, 3500ms, false, true, 3, {}},
+                 {"a second on: open, music back", 4000ms, 3500ms, false, true, 4, Looping}};
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.at.count());
+        SCOPED_TRACE(step.what);
         platform.clock = step.at;
         platform.downUntil = step.downUntil;
-        platform.current = step.drop ? nullptr : platform.current;
-        step.check ? audio.checkDevices() : bank.startMusic(music, 0);
+        if (step.drop) {
+            platform.current = nullptr;
+        }
+        if (step.check) {
+            audio.checkDevices();
+        } else {
+            bank.startMusic(music, 0);
+        }
         EXPECT_EQ(platform.opens, step.opens);
         EXPECT_EQ(audio.holdsDevice(), step.opens > 1);  // held from the first open that worked
         EXPECT_EQ(audio.status(bank.slot(0)), step.music);

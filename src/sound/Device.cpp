@@ -1,0 +1,203 @@
+#include "Device.h"
+
+#include <AL/alext.h>
+
+#include <algorithm>
+
+namespace quarrix::sound {
+
+namespace {
+// A device that cannot be opened is tried again at most this often: a failed open costs a few
+// milliseconds, too much to spend on every sound while a sound server is down.
+constexpr std::chrono::seconds OpenInterval{1};
+// OpenAL Soft gives 256 sources per context; two are kept back for anything else.
+constexpr std::size_t MaxVoices = 127;
+constexpr std::size_t MaxUploads = 32;
+
+std::vector<std::string> splitDeviceList(const ALCchar* list)
+{
+    std::vector<std::string> names;
+    while (list != nullptr && *list != '\0') {
+        names.emplace_back(list);
+        list += names.back().size() + 1;
+    }
+    return names;
+}
+}  // namespace
+
+bool DevicePlatform::connected(ALCdevice* device)
+{
+    // Without ALC_EXT_disconnect the query fails and leaves the value: such a device stays.
+    ALCint value = ALC_TRUE;
+    alcGetIntegerv(device, ALC_CONNECTED, 1, &value);
+    return value != ALC_FALSE;
+}
+
+std::vector<std::string> Device::names()
+{
+    const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") != ALC_FALSE;
+    return splitDeviceList(alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
+}
+
+bool Device::ready()
+{
+    if (device_ != nullptr && platform_.connected(device_)) {
+        makeCurrent();
+        return true;
+    }
+    close();
+    return open();
+}
+
+void Device::retryNow()
+{
+    if (device_ == nullptr) {
+        nextOpen_ = {};
+    }
+}
+
+bool Device::open()
+{
+    const auto now = platform_.now();
+    if (now < nextOpen_) {
+        return false;
+    }
+    nextOpen_ = now + OpenInterval;
+    device_ = platform_.open(name_);
+    context_ = device_ == nullptr ? nullptr : alcCreateContext(device_, nullptr);
+    if (context_ == nullptr) {
+        close();
+        return false;
+    }
+    makeCurrent();
+    everOpened_ = true;
+    justOpened_ = true;
+    return true;
+}
+
+void Device::makeCurrent() const
+{
+    if (alcGetCurrentContext() != context_) {
+        alcMakeContextCurrent(context_);
+    }
+}
+
+// Nothing of the device may outlive it: its voices and buffers go with it.
+void Device::close()
+{
+    if (context_ != nullptr) {
+        alcMakeContextCurrent(context_);
+        for (Voice& v : voices_) {
+            v.destroy();
+        }
+        for (auto& [version, upload] : uploads_) {
+            upload.buffers.free();
+        }
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context_);
+    }
+    voices_.clear();
+    uploads_.clear();
+    if (device_ != nullptr) {
+        alcCloseDevice(device_);
+    }
+    device_ = nullptr;
+    context_ = nullptr;
+}
+
+const SoundBuffers* Device::upload(const std::shared_ptr<const DecodedSound>& decoded)
+{
+    const auto found = uploads_.find(decoded->version);
+    if (found != uploads_.end()) {
+        return &found->second.buffers;
+    }
+    if (uploads_.size() >= MaxUploads) {
+        // A changed file leaves its old upload behind; it goes once no buffer holds the old samples.
+        std::erase_if(uploads_, [](const auto& item) {
+            const bool unused = item.second.decoded.expired();
+            if (unused) {
+                item.second.buffers.free();
+            }
+            return unused;
+        });
+    }
+    SoundBuffers buffers;
+    if (!buffers.upload(*decoded)) {
+        return nullptr;
+    }
+    return &uploads_.emplace(decoded->version, Upload{decoded, buffers}).first->second.buffers;
+}
+
+Voice* Device::voiceOf(BufferHandle owner)
+{
+    const auto found = std::ranges::find(voices_, owner, &Voice::owner);
+    return found == voices_.end() ? nullptr : &*found;
+}
+
+Voice* Device::takeVoice(const SoundBuffers& sound, BufferHandle owner, BufferHandle& cut)
+{
+    Voice* voice = freeVoice();
+    if (voice == nullptr) {
+        for (Voice& v : voices_) {
+            if (!v.sounding()) {
+                v.unbind();  // finished: free for the next sound
+            }
+        }
+        voice = freeVoice();
+    }
+    if (voice == nullptr) {
+        voice = oldestVoice();
+        cut = voice == nullptr ? NoBuffer : voice->owner();
+    }
+    if (voice != nullptr) {
+        voice->bind(sound, owner);
+    }
+    return voice;
+}
+
+void Device::release(BufferHandle owner)
+{
+    if (Voice* voice = voiceOf(owner)) {
+        makeCurrent();
+        voice->unbind();
+    }
+}
+
+std::size_t Device::voicesInUse() const
+{
+    return voices_.size() - static_cast<std::size_t>(std::ranges::count(voices_, NoBuffer, &Voice::owner));
+}
+
+Voice* Device::freeVoice()
+{
+    if (Voice* free = voiceOf(NoBuffer)) {
+        return free;
+    }
+    Voice fresh;
+    if (voices_.size() >= MaxVoices || !fresh.create()) {
+        return nullptr;
+    }
+    return &voices_.emplace_back(fresh);
+}
+
+// Every voice sounds: the one-shot started longest ago gives way, as a mixer's voice manager
+// would do. Looping sounds are cut only when nothing else is left.
+Voice* Device::oldestVoice()
+{
+    const auto older = [](const Voice* best, const Voice& v) {
+        return best == nullptr || v.started() < best->started();
+    };
+    Voice* oneShot = nullptr;
+    Voice* any = nullptr;
+    for (Voice& v : voices_) {
+        if (older(any, v)) {
+            any = &v;
+        }
+        if (older(oneShot, v) && !v.looping()) {  // asks the mixer only of a voice older than the best
+            oneShot = &v;
+        }
+    }
+    return oneShot != nullptr ? oneShot : any;
+}
+
+}  // namespace quarrix::sound
