@@ -97,6 +97,7 @@ void Device::close()
         alcDestroyContext(context_);
     }
     voices_.clear();
+    owners_.clear();
     uploads_.clear();
     if (device_ != nullptr) {
         alcCloseDevice(device_);
@@ -130,74 +131,92 @@ const SoundBuffers* Device::upload(const std::shared_ptr<const DecodedSound>& de
 
 Voice* Device::voiceOf(BufferHandle owner)
 {
-    const auto found = std::ranges::find(voices_, owner, &Voice::owner);
-    return found == voices_.end() ? nullptr : &*found;
+    const std::size_t index = indexOf(owner);
+    return index < voices_.size() ? &voices_[index] : nullptr;
 }
 
 Voice* Device::takeVoice(const SoundBuffers& sound, BufferHandle owner, BufferHandle& cut)
 {
-    Voice* voice = freeVoice();
-    if (voice == nullptr) {
-        for (Voice& v : voices_) {
-            if (!v.sounding()) {
-                v.unbind();  // finished: free for the next sound
+    std::size_t index = freeVoice();
+    if (index == voices_.size()) {
+        for (std::size_t i = 0; i < voices_.size(); ++i) {
+            if (!voices_[i].sounding()) {
+                free(i);  // finished: free for the next sound
             }
         }
-        voice = freeVoice();
+        index = freeVoice();
     }
-    if (voice == nullptr) {
-        voice = oldestVoice();
-        cut = voice == nullptr ? NoBuffer : voice->owner();
+    if (index == voices_.size()) {
+        index = oldestVoice();
+        cut = index < voices_.size() ? owners_[index] : NoBuffer;
     }
-    if (voice != nullptr) {
-        voice->bind(sound, owner);
+    if (index == voices_.size()) {
+        return nullptr;
     }
-    return voice;
+    owners_[index] = owner;
+    voices_[index].bind(sound);
+    return &voices_[index];
 }
 
 void Device::release(BufferHandle owner)
 {
-    if (Voice* voice = voiceOf(owner)) {
+    const std::size_t index = indexOf(owner);
+    if (index < voices_.size()) {
         makeCurrent();
-        voice->unbind();
+        free(index);
     }
 }
 
 std::size_t Device::voicesInUse() const
 {
-    return voices_.size() - static_cast<std::size_t>(std::ranges::count(voices_, NoBuffer, &Voice::owner));
+    return voices_.size() - static_cast<std::size_t>(std::ranges::count(owners_, NoBuffer));
 }
 
-Voice* Device::freeVoice()
+std::size_t Device::indexOf(BufferHandle owner) const
 {
-    if (Voice* free = voiceOf(NoBuffer)) {
-        return free;
+    return static_cast<std::size_t>(std::ranges::find(owners_, owner) - owners_.begin());
+}
+
+void Device::free(std::size_t index)
+{
+    voices_[index].unbind();
+    owners_[index] = NoBuffer;
+}
+
+std::size_t Device::freeVoice()
+{
+    const std::size_t index = indexOf(NoBuffer);
+    if (index < voices_.size() || voices_.size() >= MaxVoices) {
+        return index;
     }
     Voice fresh;
-    if (voices_.size() >= MaxVoices || !fresh.create()) {
-        return nullptr;
+    if (!fresh.create()) {
+        return voices_.size();
     }
-    return &voices_.emplace_back(fresh);
+    voices_.push_back(fresh);
+    owners_.push_back(NoBuffer);
+    return index;
 }
 
 // Every voice sounds: the one-shot started longest ago gives way, as a mixer's voice manager
 // would do. Looping sounds are cut only when nothing else is left.
-Voice* Device::oldestVoice()
+std::size_t Device::oldestVoice() const
 {
-    const auto older = [](const Voice* best, const Voice& v) {
-        return best == nullptr || v.started() < best->started();
+    const std::size_t none = voices_.size();
+    const auto older = [&](std::size_t best, std::size_t i) {
+        return best == none || voices_[i].started() < voices_[best].started();
     };
-    Voice* oneShot = nullptr;
-    Voice* any = nullptr;
-    for (Voice& v : voices_) {
-        if (older(any, v)) {
-            any = &v;
+    std::size_t oneShot = none;
+    std::size_t any = none;
+    for (std::size_t i = 0; i < voices_.size(); ++i) {
+        if (older(any, i)) {
+            any = i;
         }
-        if (older(oneShot, v) && !v.looping()) {  // asks the mixer only of a voice older than the best
-            oneShot = &v;
+        if (older(oneShot, i) && !voices_[i].looping()) {  // asks the mixer only of a voice older than the best
+            oneShot = i;
         }
     }
-    return oneShot != nullptr ? oneShot : any;
+    return oneShot != none ? oneShot : any;
 }
 
 }  // namespace quarrix::sound

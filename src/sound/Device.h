@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioDevice.h"
 #include "Sound.h"
 #include "Voice.h"
 
@@ -72,8 +73,11 @@ private:
     bool open();
     void close();
     void makeCurrent() const;
-    Voice* freeVoice();
-    Voice* oldestVoice();
+    // Voice `index` of the pool, or the pool's size for none.
+    std::size_t indexOf(BufferHandle owner) const;
+    void free(std::size_t index);
+    std::size_t freeVoice();
+    std::size_t oldestVoice() const;
 
     DevicePlatform& platform_;
     std::string name_;
@@ -83,6 +87,7 @@ private:
     bool everOpened_ = false;
     bool justOpened_ = false;
     std::vector<Voice> voices_;
+    std::vector<BufferHandle> owners_;  // the buffer whose sound voice i holds, NoBuffer when it is free
     std::uint64_t plays_ = 0;
     std::unordered_map<std::uint64_t, Upload> uploads_;  // by decode version
 };

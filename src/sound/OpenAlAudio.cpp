@@ -56,7 +56,7 @@ std::optional<std::uint32_t> OpenAlAudio::status(BufferHandle buffer)
         return rec->looping ? StatusPlaying | StatusLooping : StatusPlaying;
     }
     if (state == AL_STOPPED) {
-        voice->unbind();  // finished: the voice goes back at once
+        rec->device->release(buffer);  // finished: the voice goes back at once
     }
     return 0u;
 }
@@ -73,7 +73,7 @@ bool OpenAlAudio::play(BufferHandle buffer, bool looping)
     }
     Voice* voice = rec->device->voiceOf(buffer);
     if (voice != nullptr && !voice->sounding()) {
-        voice->unbind();  // a finished one-shot starts again from the beginning
+        rec->device->release(buffer);  // a finished one-shot starts again from the beginning
         voice = nullptr;
     }
     if (voice == nullptr) {

@@ -27,13 +27,12 @@ bool Voice::create()
     return true;
 }
 
-void Voice::bind(const SoundBuffers& sound, BufferHandle owner)
+void Voice::bind(const SoundBuffers& sound)
 {
     alSourceStopv(2, sources_.data());
     for (std::size_t channel = 0; channel < 2; ++channel) {
         alSourcei(sources_[channel], AL_BUFFER, static_cast<ALint>(sound.ids[channel]));
     }
-    owner_ = owner;
 }
 
 void Voice::unbind()
@@ -42,7 +41,6 @@ void Voice::unbind()
     for (const ALuint s : sources_) {
         alSourcei(s, AL_BUFFER, 0);
     }
-    owner_ = NoBuffer;
 }
 
 void Voice::play(bool looping, std::uint64_t order)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AudioDevice.h"
 #include "Sound.h"
 
 #include <AL/al.h>
@@ -19,8 +18,8 @@ public:
     void destroy() { alDeleteSources(2, sources_.data()); }
 
     // Stops whatever sounded and binds the sound to the sources, one channel each.
-    void bind(const SoundBuffers& sound, BufferHandle owner);
-    // Stops and lets the sound go; the voice is free for the next one.
+    void bind(const SoundBuffers& sound);
+    // Stops and lets the sound go.
     void unbind();
     // Starts or resumes; the voice counts as started at `order` when the oldest is looked for.
     void play(bool looping, std::uint64_t order);
@@ -36,12 +35,10 @@ public:
     void setPan(std::int32_t pan);
     void setPitch(float pitch);
 
-    BufferHandle owner() const { return owner_; }
     std::uint64_t started() const { return started_; }
 
 private:
     std::array<ALuint, 2> sources_{};
-    BufferHandle owner_ = NoBuffer;  // the buffer whose sound the voice holds, NoBuffer when free
     std::uint64_t started_ = 0;
 };
 
