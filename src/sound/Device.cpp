@@ -14,15 +14,6 @@ constexpr std::chrono::seconds OpenInterval{1};
 constexpr std::size_t MaxVoices = 127;
 constexpr std::size_t MaxUploads = 32;
 
-std::vector<std::string> splitDeviceList(const ALCchar* list)
-{
-    std::vector<std::string> names;
-    while (list != nullptr && *list != '\0') {
-        names.emplace_back(list);
-        list += names.back().size() + 1;
-    }
-    return names;
-}
 }  // namespace
 
 bool DevicePlatform::connected(ALCdevice* device)
@@ -36,7 +27,13 @@ bool DevicePlatform::connected(ALCdevice* device)
 std::vector<std::string> Device::names()
 {
     const bool all = alcIsExtensionPresent(nullptr, "ALC_ENUMERATE_ALL_EXT") != ALC_FALSE;
-    return splitDeviceList(alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER));
+    std::vector<std::string> names;
+    // One name after another, each ended by a NUL, the list by an empty name.
+    for (const ALCchar* list = alcGetString(nullptr, all ? ALC_ALL_DEVICES_SPECIFIER : ALC_DEVICE_SPECIFIER);
+         list != nullptr && *list != '\0'; list += names.back().size() + 1) {
+        names.emplace_back(list);
+    }
+    return names;
 }
 
 bool Device::ready()
@@ -65,8 +62,11 @@ bool Device::open()
     nextOpen_ = now + OpenInterval;
     device_ = platform_.open(name_);
     context_ = device_ == nullptr ? nullptr : alcCreateContext(device_, nullptr);
-    if (context_ == nullptr) {
-        close();
+    if (context_ == nullptr && device_ != nullptr) {
+        alcCloseDevice(device_);
+        device_ = nullptr;
+    }
+    if (device_ == nullptr) {
         return false;
     }
     makeCurrent();
@@ -85,48 +85,34 @@ void Device::makeCurrent() const
 // Nothing of the device may outlive it: its voices and buffers go with it.
 void Device::close()
 {
-    if (context_ != nullptr) {
-        alcMakeContextCurrent(context_);
-        for (Voice& v : voices_) {
-            v.destroy();
-        }
-        for (auto& [version, upload] : uploads_) {
-            upload.buffers.free();
-        }
-        alcMakeContextCurrent(nullptr);
-        alcDestroyContext(context_);
+    if (device_ == nullptr) {
+        return;
+    }
+    makeCurrent();
+    for (Voice& v : voices_) {
+        v.destroy();
     }
     voices_.clear();
     owners_.clear();
     uploads_.clear();
-    if (device_ != nullptr) {
-        alcCloseDevice(device_);
-    }
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context_);
+    alcCloseDevice(device_);
     device_ = nullptr;
-    context_ = nullptr;
 }
 
 const SoundBuffers* Device::upload(const std::shared_ptr<const DecodedSound>& decoded)
 {
-    const auto found = uploads_.find(decoded->version);
-    if (found != uploads_.end()) {
-        return &found->second.buffers;
-    }
     if (uploads_.size() >= MaxUploads) {
         // A changed file leaves its old upload behind; it goes once no buffer holds the old samples.
-        std::erase_if(uploads_, [](const auto& item) {
-            const bool unused = item.second.decoded.expired();
-            if (unused) {
-                item.second.buffers.free();
-            }
-            return unused;
-        });
+        std::erase_if(uploads_, [](const auto& item) { return item.second.decoded.expired(); });
     }
-    SoundBuffers buffers;
-    if (!buffers.upload(*decoded)) {
+    const auto found = uploads_.try_emplace(decoded->version, decoded).first;
+    if (found->second.buffers.empty()) {
+        uploads_.erase(found);
         return nullptr;
     }
-    return &uploads_.emplace(decoded->version, Upload{decoded, buffers}).first->second.buffers;
+    return &found->second.buffers;
 }
 
 Voice* Device::voiceOf(BufferHandle owner)

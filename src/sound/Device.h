@@ -66,6 +66,7 @@ public:
 
 private:
     struct Upload {
+        explicit Upload(const std::shared_ptr<const DecodedSound>& sound) : decoded(sound), buffers(*sound) {}
         std::weak_ptr<const DecodedSound> decoded;  // expired: no buffer plays it any more
         SoundBuffers buffers;
     };

@@ -89,23 +89,23 @@ std::shared_ptr<const DecodedSound> SampleCache::decode(const std::string& file)
     return sound;
 }
 
-bool SoundBuffers::upload(const DecodedSound& decoded)
+SoundBuffers::SoundBuffers(const DecodedSound& decoded)
 {
     alGetError();
-    alGenBuffers(2, ids.data());
+    alGenBuffers(2, ids_.data());
     if (alGetError() != AL_NO_ERROR) {
-        return false;
+        ids_ = {};
+        return;
     }
     for (std::size_t channel = 0; channel < 2; ++channel) {
         const auto data = oneChannel(decoded, channel);
-        alBufferData(ids[channel], AL_FORMAT_STEREO16, data.data(),
+        alBufferData(ids_[channel], AL_FORMAT_STEREO16, data.data(),
                      static_cast<ALsizei>(data.size() * sizeof(std::int16_t)), decoded.rate);
     }
     if (alGetError() != AL_NO_ERROR) {
-        free();
-        return false;
+        alDeleteBuffers(2, ids_.data());
+        ids_ = {};
     }
-    return true;
 }
 
 }  // namespace quarrix::sound

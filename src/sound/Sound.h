@@ -23,12 +23,20 @@ struct DecodedSound {
 
 // A decoded sound on a device, split into a left-only and a right-only stereo buffer, so two
 // sources with their own gains give an exact pan for mono and stereo files alike.
-struct SoundBuffers {
-    std::array<ALuint, 2> ids{};  // left channel, right channel
+// Made and freed with the device's context current.
+class SoundBuffers {
+public:
+    // Uploads to the current context; empty when it has no room.
+    explicit SoundBuffers(const DecodedSound& decoded);
+    ~SoundBuffers() { alDeleteBuffers(2, ids_.data()); }
+    SoundBuffers(const SoundBuffers&) = delete;
+    SoundBuffers& operator=(const SoundBuffers&) = delete;
 
-    // Uploads to the current context; false when it has no room.
-    bool upload(const DecodedSound& decoded);
-    void free() const { alDeleteBuffers(2, ids.data()); }
+    bool empty() const { return ids_[1] == 0; }
+    ALuint channel(std::size_t index) const { return ids_[index]; }  // 0 left, 1 right
+
+private:
+    std::array<ALuint, 2> ids_{};
 };
 
 // Decoded wave files by path. A file is decoded again only when its size or time stamp changes;

@@ -31,7 +31,7 @@ void Voice::bind(const SoundBuffers& sound)
 {
     alSourceStopv(2, sources_.data());
     for (std::size_t channel = 0; channel < 2; ++channel) {
-        alSourcei(sources_[channel], AL_BUFFER, static_cast<ALint>(sound.ids[channel]));
+        alSourcei(sources_[channel], AL_BUFFER, static_cast<ALint>(sound.channel(channel)));
     }
 }
 

@@ -56,59 +56,36 @@ struct DeviceRecovery : ::testing::Test {
     sound::SoundBank bank{audio};
 };
 
-TEST_F(DeviceRecovery, ALostDeviceIsReopenedByTheNextSound)
+// Each step at its time: the device is lost first if `drop`, then an effect is played, the idle
+// check runs, the music is started (as its Play button does) or stopped, or the device list is
+// read before an effect.
+TEST_F(DeviceRecovery, ALostDeviceIsReopenedAtItsPaceByTheNextSoundOrTheIdleCheck)
 {
     const std::string effect = toneFile("effect-", 0.5);
     ASSERT_NE(music, "");
     ASSERT_NE(effect, "");
-    bank.startMusic(music, 0);
-    bank.SetBGMSpeed(14);
-    std::filesystem::remove(music);  // the music comes back from its decoded samples
-    // An effect at `at`, after a loss if `drop`, sounds exactly when the device works, as does the music.
-    const auto expectAt = [&](std::chrono::milliseconds at, bool drop, int opens, std::optional<std::uint32_t> tune) {
-        SCOPED_TRACE(at.count());
-        platform.clock = at;
-        if (drop) {
-            platform.current = nullptr;
-        }
-        bank.PlaySound(effect, 2, 0);
-        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)) == sound::StatusPlaying, tune.has_value()) << "effect";
-        EXPECT_EQ(platform.opens, opens);
-        EXPECT_EQ(audio.status(bank.slot(0)), tune) << "music";
-    };
-    for (int loss = 1; loss <= 30; ++loss) {
-        expectAt(loss * 1000ms, true, loss + 1, Looping);
-        ASSERT_EQ(audio.voicesInUse(), 2u) << "loss " << loss << ": the lost device must keep no voice";
-    }
-    EXPECT_EQ(audio.frequency(bank.slot(0)), 23594);
-    platform.downUntil = 40999ms;
-    expectAt(40000ms, true, 32, {});
-    expectAt(40999ms, false, 32, {});
-    expectAt(41000ms, false, 33, Looping);
-    expectAt(41100ms, true, 33, {});
-    audio.deviceDescriptions();  // a reloaded device list tries at once
-    expectAt(41200ms, false, 34, Looping);
-    bank.stopMusic();  // paused music waits for the next landing, on a new device too
-    expectAt(42500ms, true, 35, 0u);
-    std::filesystem::remove(effect);
-}
-
-TEST_F(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
-{
-    platform.downUntil = 1000ms;  // the sound server is not up yet when the game starts
-    bank.startMusic(music, 0);
+    enum Act { Effect, Check, StartMusic, StopMusic, List };
     const struct {
         const char* what;
         std::chrono::milliseconds at, downUntil;
-        bool drop, check;  // not a check: the music is started again, as its Play button does
+        bool drop;
+        Act act;
         int opens;
         std::optional<std::uint32_t> music;
-    } steps[] = {{"never opened: left to the next sound", 1500ms, 1000ms, false, true, 1, {}},
-                 {"started again", 2000ms, 1000ms, false, false, 2, Looping},
-                 {"connected: nothing to do", 2500ms, 1000ms, false, true, 2, Looping},
-                 {"lost while the server is down: one try", 3000ms, 3500ms, true, true, 3, {}},
-                 {"the server is back, but the pace holds", 3500ms, 3500ms, false, true, 3, {}},
-                 {"a second on: open, music back", 4000ms, 3500ms, false, true, 4, Looping}};
+    } steps[] = {
+        {"the server is not up yet at the start", 0ms, 1000ms, false, StartMusic, 1, {}},
+        {"never opened: left to the next sound", 1500ms, 1000ms, false, Check, 1, {}},
+        {"the music started again", 2000ms, 1000ms, false, StartMusic, 2, Looping},
+        {"connected: nothing to do", 2500ms, 1000ms, false, Check, 2, Looping},
+        {"lost: the next sound opens it again", 3000ms, 1000ms, true, Effect, 3, Looping},
+        {"lost while the server is down: one try", 4000ms, 5000ms, true, Check, 4, {}},
+        {"the server is back, but the pace holds", 4999ms, 4999ms, false, Effect, 4, {}},
+        {"a second on", 5000ms, 4999ms, false, Check, 5, Looping},
+        {"lost within a second of the last try: the pace holds", 5100ms, 0ms, true, Effect, 5, {}},
+        {"after a reloaded device list the next sound tries at once", 5200ms, 0ms, false, List, 6, Looping},
+        {"paused music stays paused on a new device", 7000ms, 0ms, true, StopMusic, 7, 0U},
+    };
+    std::filesystem::remove(effect);  // the sounds come back from their decoded samples
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         platform.clock = step.at;
@@ -116,15 +93,38 @@ TEST_F(DeviceRecovery, IdleChecksReopenOnlyALostDeviceAtTheirPace)
         if (step.drop) {
             platform.current = nullptr;
         }
-        if (step.check) {
-            audio.checkDevices();
-        } else {
-            bank.startMusic(music, 0);
+        switch (step.act) {
+        case Effect: bank.PlaySound(effect, 2, 0); break;
+        case Check: audio.checkDevices(); break;
+        case StartMusic: bank.startMusic(music, 0); break;
+        case StopMusic: bank.stopMusic(); break;
+        case List:
+            audio.deviceDescriptions();
+            bank.PlaySound(effect, 2, 0);
+            break;
         }
         EXPECT_EQ(platform.opens, step.opens);
         EXPECT_EQ(audio.holdsDevice(), step.opens > 1);  // held from the first open that worked
         EXPECT_EQ(audio.status(bank.slot(0)), step.music);
     }
+}
+
+// Thirty losses in a row: each time the music comes back at its speed and the effect sounds,
+// and the lost device keeps no voice.
+TEST_F(DeviceRecovery, EveryLossGivesBackItsVoices)
+{
+    bank.startMusic(music, 0);
+    bank.SetBGMSpeed(14);
+    for (int loss = 1; loss <= 30; ++loss) {
+        SCOPED_TRACE(loss);
+        platform.clock = loss * 1000ms;
+        platform.current = nullptr;
+        bank.PlaySound(music, 2, 0);
+        EXPECT_EQ(audio.status(bank.slot(bank.slotCount() - 1)), sound::StatusPlaying);
+        EXPECT_EQ(audio.status(bank.slot(0)), Looping);
+        ASSERT_EQ(audio.voicesInUse(), 2U);
+    }
+    EXPECT_EQ(audio.frequency(bank.slot(0)), 23594);
 }
 
 TEST_F(DeviceRecovery, WatchStartsOnTheFirstDeviceAndRestoresMusic)
