@@ -33,6 +33,8 @@ TEST(SoundSoak, AHundredThousandEffectsKeepPlayingInFlatMemory)
     EXPECT_LT(bank.slotCount(), 1000U);
     EXPECT_LE(audio.voicesInUse(), 127U);
     EXPECT_EQ(audio.status(bank.slot(0)), StatusPlaying | StatusLooping) << "the music, on OpenAL Soft's null output";
+    bank.unload();
+    EXPECT_EQ(audio.voicesInUse(), 0U) << "every voice back once the table is emptied";
 #ifndef __SANITIZE_ADDRESS__  // AddressSanitizer keeps its own heap, which mallinfo2 does not see
     EXPECT_LT(heapBytes(), before + (5U << 20));
 #endif
