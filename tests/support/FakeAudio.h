@@ -7,7 +7,8 @@
 
 namespace quarrix::test {
 
-// Buffers are plain records (handle h is records[h - 1]); tests set their status where the mixer would.
+// Buffers are plain records (handle h is records[h - 1]) of what was asked of them; tests set
+// their status where the mixer would.
 class FakeAudio final : public sound::AudioDevice {
     using H = sound::BufferHandle;
 
@@ -57,28 +58,31 @@ public:
     int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
 
 private:
-    bool valid(H h)
+    // The handle's live record, or null (counted as a dead call).
+    Buffer* live(H h)
     {
-        const bool live = h >= 1 && h <= records.size() && records[h - 1].live;
-        deadCalls += static_cast<int>(!live);
-        return live;
+        if (h >= 1 && h <= records.size() && records[h - 1].live) {
+            return &records[h - 1];
+        }
+        ++deadCalls;
+        return nullptr;
     }
     template <typename T>
     std::optional<T> get(H h, T Buffer::*field)
     {
-        if (!valid(h)) {
-            return std::nullopt;
+        if (const Buffer* b = live(h)) {
+            return b->*field;
         }
-        return at(h).*field;
+        return std::nullopt;
     }
     template <typename T>
     bool set(H h, T Buffer::*field, T value)
     {
-        if (!valid(h)) {
-            return false;
+        Buffer* b = live(h);
+        if (b != nullptr) {
+            b->*field = value;
         }
-        at(h).*field = value;
-        return true;
+        return b != nullptr;
     }
 };
 
