@@ -61,6 +61,7 @@ public:
     Voice* takeVoice(const SoundBuffers& sound, BufferHandle owner, BufferHandle& cut);
     // Stops `owner`'s voice, if it holds one, and frees it.
     void release(BufferHandle owner);
+    // The order of a start, by which the oldest voice is found.
     std::uint64_t nextOrder() { return ++plays_; }
     std::size_t voicesInUse() const;
 
@@ -74,7 +75,7 @@ private:
     bool open();
     void close();
     void makeCurrent() const;
-    // Voice `index` of the pool, or the pool's size for none.
+    // Where `owner`'s voice is in the pool, or the pool's size for none.
     std::size_t indexOf(BufferHandle owner) const;
     void free(std::size_t index);
     std::size_t freeVoice();
