@@ -42,7 +42,7 @@ bool Device::ready()
         makeCurrent();
         return true;
     }
-    close();
+    close();  // a lost device goes with everything on it, to be opened again below
     return open();
 }
 

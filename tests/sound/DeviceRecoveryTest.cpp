@@ -78,7 +78,8 @@ TEST_F(DeviceRecovery, ALostDeviceIsReopenedAtItsPaceByTheNextSoundOrTheIdleChec
         {"a second on", 5000ms, 4999ms, false, Check, 5, Looping},
         {"lost within a second of the last try: the pace holds", 5100ms, 0ms, true, Effect, 5, {}},
         {"after a reloaded device list the next sound tries at once", 5200ms, 0ms, false, List, 6, Looping},
-        {"paused music stays paused on a new device", 7000ms, 0ms, true, StopMusic, 7, 0U},
+        {"the music paused", 5300ms, 0ms, false, StopMusic, 6, 0U},
+        {"paused music stays paused on a new device", 7000ms, 0ms, true, Effect, 7, 0U},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
