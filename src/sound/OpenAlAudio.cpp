@@ -1,6 +1,6 @@
 #include "OpenAlAudio.h"
 
-#include "PanLaw.h"
+#include <algorithm>
 
 namespace quarrix::sound {
 
@@ -9,121 +9,104 @@ constexpr std::int32_t MinFrequency = 100;
 constexpr std::int32_t MaxFrequency = 200000;
 }  // namespace
 
-OpenAlAudio::~OpenAlAudio()
+std::vector<std::string> OpenAlAudio::deviceDescriptions()
 {
-    table_.forEachLive([this](BufferHandle, Record& rec) {
-        voices_.drop(rec);
-        rec.sound.reset();
-    });
-    links_.closeAll();
+    names_ = Device::names();
+    enumerated_ = true;
+    for (auto& [name, device] : devices_) {
+        device.retryNow();
+    }
+    return names_;
 }
 
 BufferHandle OpenAlAudio::createBuffer(const std::string& file, int device)
 {
-    DeviceLinks::Link* link = links_.linkFor(device);
-    OutputDevice* out = link == nullptr ? nullptr : links_.working(*link);
-    if (out == nullptr) {
+    if (!enumerated_) {
+        deviceDescriptions();
+    }
+    if (device < 0 || static_cast<std::size_t>(device) >= names_.size()) {
+        return NoBuffer;
+    }
+    const std::string& name = names_[static_cast<std::size_t>(device)];
+    Device& out = devices_.try_emplace(name, platform_, name).first->second;
+    if (!ready(out)) {
         return NoBuffer;
     }
     auto decoded = samples_.load(file);
-    if (!decoded) {
+    if (decoded == nullptr || out.upload(decoded) == nullptr) {
         return NoBuffer;
     }
-    auto sound = out->upload(decoded);
-    if (!sound) {
-        return NoBuffer;
-    }
-    const BufferHandle handle = table_.add();
-    Record& rec = *table_.find(handle);
-    rec.link = link;
-    rec.frequency = sound->rate;
-    rec.decoded = std::move(decoded);
-    rec.sound = std::move(sound);
-    return handle;
+    const std::int32_t rate = decoded->rate;
+    records_.emplace(++lastHandle_, Record{&out, std::move(decoded), rate});
+    return lastHandle_;
 }
 
 std::optional<std::uint32_t> OpenAlAudio::status(BufferHandle buffer)
 {
-    Record* rec = usable(buffer);
-    if (rec == nullptr) {
+    const Record* rec = find(buffer);
+    if (rec == nullptr || !ready(*rec->device)) {
         return std::nullopt;
     }
-    if (rec->terminated) {
+    if (cutOff_.contains(buffer)) {
         return StatusTerminated;
     }
-    if (rec->voice < 0) {
-        return 0u;
-    }
-    const VoiceState state = rec->out().state(rec->voice);
-    if (state == VoiceState::Playing) {
+    Voice* voice = rec->device->voiceOf(buffer);
+    const ALint state = voice == nullptr ? AL_INITIAL : voice->state();
+    if (state == AL_PLAYING) {
         return rec->looping ? StatusPlaying | StatusLooping : StatusPlaying;
     }
-    if (state == VoiceState::Stopped) {
-        voices_.drop(*rec);  // finished: the voice goes back at once
+    if (state == AL_STOPPED) {
+        rec->device->release(buffer);  // finished: the voice goes back at once
     }
     return 0u;
 }
 
 bool OpenAlAudio::play(BufferHandle buffer, bool looping)
 {
-    Record* rec = table_.find(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr) {
         return false;
     }
     rec->looping = looping;  // kept while the device is away, so the music comes back with it
-    if (!ready(*rec)) {
+    if (!ready(*rec->device)) {
         return false;
     }
-    if (rec->voice >= 0 && !rec->out().sounding(rec->voice)) {
-        voices_.drop(*rec);  // a finished one-shot starts again from the beginning
+    Voice* voice = rec->device->voiceOf(buffer);
+    if (voice != nullptr && !voice->sounding()) {
+        rec->device->release(buffer);  // a finished one-shot starts again from the beginning
+        voice = nullptr;
     }
-    if (rec->voice < 0) {
-        if (!voices_.give(*rec, buffer)) {
-            return false;
-        }
-        applyGains(*rec);
-        applyPitch(*rec);
+    if (voice == nullptr) {
+        return start(buffer, *rec);
     }
-    rec->out().play(rec->voice, looping);
+    voice->play(looping, rec->device->nextOrder());
     return true;
 }
 
 bool OpenAlAudio::stop(BufferHandle buffer)
 {
-    Record* rec = table_.find(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr) {
         return false;
     }
     rec->looping = false;
-    if (!ready(*rec)) {
-        return false;
-    }
-    if (rec->voice >= 0) {
-        rec->out().pause(rec->voice);
-    }
-    return true;
+    return onVoice(buffer, *rec, [](Voice& voice) { voice.pause(); });
 }
 
 bool OpenAlAudio::setPan(BufferHandle buffer, std::int32_t pan)
 {
-    Record* rec = table_.find(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr || pan < PanLeft || pan > PanRight) {
         return false;
     }
     rec->pan = pan;
-    if (!ready(*rec)) {
-        return false;
-    }
-    if (rec->voice >= 0) {
-        applyGains(*rec);
-    }
-    return true;
+    return onVoice(buffer, *rec, [pan](Voice& voice) { voice.setPan(pan); });
 }
 
 std::optional<std::int32_t> OpenAlAudio::frequency(BufferHandle buffer)
 {
-    const Record* rec = usable(buffer);
-    if (rec == nullptr) {
+    const Record* rec = find(buffer);
+    if (rec == nullptr || !ready(*rec->device)) {
         return std::nullopt;
     }
     return rec->frequency;
@@ -131,76 +114,106 @@ std::optional<std::int32_t> OpenAlAudio::frequency(BufferHandle buffer)
 
 bool OpenAlAudio::setFrequency(BufferHandle buffer, std::int32_t hz)
 {
-    Record* rec = table_.find(buffer);
+    Record* rec = find(buffer);
     if (rec == nullptr || (hz != 0 && (hz < MinFrequency || hz > MaxFrequency))) {
         return false;
     }
     rec->frequency = hz == 0 ? rec->decoded->rate : hz;  // 0 restores the file's own rate
-    if (!ready(*rec)) {
-        return false;
-    }
-    if (rec->voice >= 0) {
-        applyPitch(*rec);
-    }
-    return true;
+    return onVoice(buffer, *rec, [rec](Voice& voice) { voice.setPitch(pitchOf(*rec)); });
 }
 
 void OpenAlAudio::release(BufferHandle buffer)
 {
-    Record* rec = table_.find(buffer);
-    if (rec == nullptr) {
+    const auto found = records_.find(buffer);
+    if (found == records_.end()) {
         return;
     }
-    voices_.drop(*rec);
-    table_.remove(buffer);
+    found->second.device->release(buffer);
+    cutOff_.erase(buffer);
+    records_.erase(found);
 }
 
-OpenAlAudio::Record* OpenAlAudio::usable(BufferHandle buffer)
+bool OpenAlAudio::holdsDevice() const
 {
-    Record* rec = table_.find(buffer);
-    return rec != nullptr && ready(*rec) ? rec : nullptr;
+    return std::ranges::any_of(devices_, [](const auto& entry) { return entry.second.everOpened(); });
 }
 
-bool OpenAlAudio::ready(Record& rec)
+void OpenAlAudio::checkDevices()
 {
-    if (links_.working(*rec.link) == nullptr) {
+    for (auto& [name, device] : devices_) {
+        if (device.everOpened()) {
+            ready(device);
+        }
+    }
+}
+
+std::size_t OpenAlAudio::voicesInUse() const
+{
+    std::size_t n = 0;
+    for (const auto& [name, device] : devices_) {
+        n += device.voicesInUse();
+    }
+    return n;
+}
+
+OpenAlAudio::Record* OpenAlAudio::find(BufferHandle buffer)
+{
+    const auto found = records_.find(buffer);
+    return found == records_.end() ? nullptr : &found->second;
+}
+
+bool OpenAlAudio::ready(Device& device)
+{
+    if (!device.ready()) {
         return false;
     }
-    rec.out().makeCurrent();
+    if (device.takeOpened()) {
+        for (const auto& [buffer, rec] : records_) {
+            if (rec.device == &device && rec.looping && !cutOff_.contains(buffer)) {
+                start(buffer, rec);
+            }
+        }
+        if (deviceOpened_) {
+            deviceOpened_();
+        }
+    }
     return true;
 }
 
-void OpenAlAudio::closing(DeviceLinks::Link& link)
+template <typename Change>
+bool OpenAlAudio::onVoice(BufferHandle buffer, const Record& rec, Change change)
 {
-    table_.forEachLive([&](BufferHandle, Record& rec) {
-        if (rec.link == &link) {
-            voices_.drop(rec);
-            rec.sound = nullptr;  // its buffers go with the device
-        }
-    });
-}
-
-void OpenAlAudio::opened(DeviceLinks::Link& link)
-{
-    table_.forEachLive([&](BufferHandle handle, const Record& rec) {
-        if (rec.link == &link && rec.looping && !rec.terminated) {
-            play(handle, true);
-        }
-    });
-    if (deviceOpened_) {
-        deviceOpened_();
+    if (!ready(*rec.device)) {
+        return false;
     }
+    if (Voice* voice = rec.device->voiceOf(buffer)) {
+        change(*voice);
+    }
+    return true;
 }
 
-void OpenAlAudio::applyGains(const Record& rec) const
+bool OpenAlAudio::start(BufferHandle buffer, const Record& rec)
 {
-    rec.out().setGains(rec.voice, panGains(rec.pan));
+    Device& device = *rec.device;
+    const SoundBuffers* sound = device.upload(rec.decoded);  // uploaded again on a device opened since
+    BufferHandle cut = NoBuffer;
+    Voice* voice = sound == nullptr ? nullptr : device.takeVoice(*sound, buffer, cut);
+    if (cut != NoBuffer) {
+        cutOff_.insert(cut);
+    }
+    if (voice == nullptr) {
+        return false;
+    }
+    cutOff_.erase(buffer);
+    voice->setPan(rec.pan);
+    voice->setPitch(pitchOf(rec));
+    voice->play(rec.looping, device.nextOrder());
+    return true;
 }
 
-void OpenAlAudio::applyPitch(const Record& rec) const
+float OpenAlAudio::pitchOf(const Record& rec)
 {
-    const float pitch = static_cast<float>(rec.frequency) / static_cast<float>(rec.sound->rate);
-    rec.out().setPitch(rec.voice, pitch);
+    return static_cast<float>(rec.frequency) / static_cast<float>(rec.decoded->rate);
 }
 
 }  // namespace quarrix::sound

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "AlcPlatform.h"
 #include "AudioDevice.h"
-#include "DeviceCheck.h"
-#include "DeviceLinks.h"
-#include "DevicePlatform.h"
-#include "HandleTable.h"
-#include "SampleCache.h"
-#include "VoiceAllocator.h"
+#include "Device.h"
+#include "Sound.h"
+
+#include <functional>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace quarrix::sound {
 
@@ -17,22 +17,20 @@ namespace quarrix::sound {
 // finished one-shot hands its voice back and is left as a small record. When every voice is
 // busy the oldest one-shot is cut and reports StatusTerminated.
 // With no device or a bad file, operations fail quietly.
-// A device that goes away is noticed by the next operation on it and opened again (see
-// DeviceLinks). Music that was looping starts again on the new device; every other sound is
-// uploaded again from its decoded samples when next played. While nothing plays, checkDevices
-// does the same for a device that has gone away.
-class OpenAlAudio final : public AudioDevice, public DeviceCheck, private DeviceLinks::Listener {
+// A device that goes away is opened again (see Device) by the next operation on it, or by
+// checkDevices while nothing plays. Music that was looping then starts again on the new
+// device; every other sound is uploaded again from its decoded samples when next played.
+class OpenAlAudio final : public AudioDevice {
 public:
     OpenAlAudio() : OpenAlAudio(ownPlatform_) {}
-    explicit OpenAlAudio(DevicePlatform& platform) : links_(platform, *this) {}
-    ~OpenAlAudio() override;
+    explicit OpenAlAudio(DevicePlatform& platform) : platform_(platform) {}
     OpenAlAudio(const OpenAlAudio&) = delete;
     OpenAlAudio& operator=(const OpenAlAudio&) = delete;
 
-    std::vector<std::string> deviceDescriptions() override { return links_.descriptions(); }
+    std::vector<std::string> deviceDescriptions() override;
     BufferHandle createBuffer(const std::string& file, int device) override;
     std::optional<std::uint32_t> status(BufferHandle buffer) override;
-    bool anyTerminated() override { return table_.anyTerminated(); }
+    bool anyTerminated() override { return !cutOff_.empty(); }
     bool play(BufferHandle buffer, bool looping) override;
     bool stop(BufferHandle buffer) override;
     bool setPan(BufferHandle buffer, std::int32_t pan) override;
@@ -40,33 +38,45 @@ public:
     bool setFrequency(BufferHandle buffer, std::int32_t hz) override;
     void release(BufferHandle buffer) override;
 
-    bool holdsDevice() const override { return links_.holdsDevice(); }
-    void checkDevices() override { links_.checkAll(); }
-    void onDeviceOpened(std::function<void()> opened) override { deviceOpened_ = std::move(opened); }
-
+    // True once a device has been opened: it is open now, or lost and waiting to open again.
+    bool holdsDevice() const;
+    // Opens again, as the pace allows, every device that was open and has gone away since.
+    // Costs one query per open device while all of them work.
+    void checkDevices();
+    // `opened` runs after every device opened (again); an empty function stops that.
+    void onDeviceOpened(std::function<void()> opened) { deviceOpened_ = std::move(opened); }
     // Buffers currently holding a voice; for checks that finished sounds let theirs go.
-    std::size_t voicesInUse() const { return table_.voicesInUse(); }
+    std::size_t voicesInUse() const;
 
 private:
-    using Record = HandleTable::Record;
+    struct Record {
+        Device* device = nullptr;
+        std::shared_ptr<const DecodedSound> decoded;
+        std::int32_t frequency = 0;
+        std::int32_t pan = 0;
+        bool looping = false;  // started looping and not stopped since, also while the device is away
+    };
 
-    // The live record if its device still works, with that device's context current.
-    Record* usable(BufferHandle buffer);
-    // Whether the record's device still works; if so, its context is made current. A lost
-    // device is opened again here, which never moves a record.
-    bool ready(Record& rec);
-    // The lost device is about to be closed: nothing of it may outlive it.
-    void closing(DeviceLinks::Link& link) override;
-    // Music that was looping on the device starts again, and the one who asked is told.
-    void opened(DeviceLinks::Link& link) override;
-    void applyGains(const Record& rec) const;
-    void applyPitch(const Record& rec) const;
+    Record* find(BufferHandle buffer);
+    // Whether the device works, with its context current. A device opened (again) here first
+    // starts the music that was looping on it.
+    bool ready(Device& device);
+    // Readies the record's device and hands `change` its voice, if it holds one.
+    template <typename Change>
+    bool onVoice(BufferHandle buffer, const Record& rec, Change change);
+    // A voice for the record's sound, started with its pan, pitch and looping.
+    bool start(BufferHandle buffer, const Record& rec);
+    static float pitchOf(const Record& rec);
 
-    AlcPlatform ownPlatform_;  // the real one, unless another is given
-    DeviceLinks links_;
+    DevicePlatform ownPlatform_;  // the real one, unless another is given
+    DevicePlatform& platform_;
+    std::vector<std::string> names_;
+    bool enumerated_ = false;
+    std::map<std::string, Device> devices_;  // a map, so a device never moves
     SampleCache samples_;
-    HandleTable table_;
-    VoiceAllocator voices_{table_};
+    std::unordered_map<BufferHandle, Record> records_;
+    BufferHandle lastHandle_ = NoBuffer;       // handles are never used twice
+    std::unordered_set<BufferHandle> cutOff_;  // buffers whose voice went to a newer sound
     std::function<void()> deviceOpened_;
 };
 

@@ -7,7 +7,7 @@ namespace {
 constexpr int IntervalMs = 1000;
 }  // namespace
 
-DeviceWatch::DeviceWatch(sound::DeviceCheck& devices, QObject* parent) : QObject(parent), devices_(devices)
+DeviceWatch::DeviceWatch(sound::OpenAlAudio& devices, QObject* parent) : QObject(parent), devices_(devices)
 {
     timer_.setInterval(IntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { devices_.checkDevices(); });

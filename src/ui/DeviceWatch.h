@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/DeviceCheck.h"
+#include "sound/OpenAlAudio.h"
 
 #include <QObject>
 #include <QTimer>
@@ -13,7 +13,7 @@ namespace quarrix::ui {
 // timer never runs.
 class DeviceWatch final : public QObject {
 public:
-    explicit DeviceWatch(sound::DeviceCheck& devices, QObject* parent = nullptr);
+    explicit DeviceWatch(sound::OpenAlAudio& devices, QObject* parent = nullptr);
     ~DeviceWatch() override;
     DeviceWatch(const DeviceWatch&) = delete;
     DeviceWatch& operator=(const DeviceWatch&) = delete;
@@ -23,7 +23,7 @@ public:
 private:
     void follow();
 
-    sound::DeviceCheck& devices_;
+    sound::OpenAlAudio& devices_;
     QTimer timer_;
 };
 

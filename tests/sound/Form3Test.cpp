@@ -23,10 +23,13 @@ struct Form3Test : ::testing::Test {
 
 TEST_F(Form3Test, MusicPausesWhenPlayIsClickedWithBGMDisabled)
 {
-    EXPECT_TRUE(music().file == "BGM_2.wav" && music().status == (sound::StatusPlaying | sound::StatusLooping));
+    EXPECT_EQ(music().file, "BGM_2.wav");
+    EXPECT_EQ(music().status, sound::StatusPlaying | sound::StatusLooping);
     form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
     click("cmdBGMPlay");
-    EXPECT_TRUE(form.musicDisabled() && music().status == 0U && music().live);  // paused, still loaded
+    EXPECT_TRUE(form.musicDisabled());
+    EXPECT_EQ(music().status, 0U);  // paused, still loaded
+    EXPECT_TRUE(music().live);
 }
 
 TEST_F(Form3Test, PlayRefusesAMusicNameNotEndingInWav)
@@ -41,5 +44,6 @@ TEST_F(Form3Test, AChosenDeviceServesTheNextSoundNotTheMusic)
 {
     QTest::keyClick(form.findChild<QComboBox*>("cmbDevices"), Qt::Key_Down);  // chooses the second device
     click("cmdGDPlay");
-    EXPECT_EQ(std::pair(music().device, audio.records.back().device), std::pair(0, 1));
+    EXPECT_EQ(music().device, 0);
+    EXPECT_EQ(audio.records.back().device, 1);
 }

@@ -18,10 +18,13 @@ static std::vector<std::pair<std::size_t, std::size_t>> soundingSpans(const Reco
 {
     std::vector<std::pair<std::size_t, std::size_t>> spans;
     for (std::size_t f = 0; f < r.frames(); ++f) {
-        if (peak(r, 0, f, f + 1) > 1e-4F) {
-            const bool apart = spans.empty() || f - spans.back().second > static_cast<std::size_t>(r.rate / 10);
-            (apart ? spans.emplace_back(f, f) : spans.back()).second = f + 1;
+        if (peak(r, 0, f, f + 1) <= 1e-4F) {
+            continue;
         }
+        if (spans.empty() || f - spans.back().second > static_cast<std::size_t>(r.rate / 10)) {
+            spans.emplace_back(f, f);
+        }
+        spans.back().second = f + 1;
     }
     return spans;
 }

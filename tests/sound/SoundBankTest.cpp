@@ -46,10 +46,13 @@ TEST_F(SoundBankTest, AFullTablePacksDownOrLetsTheNewestGiveWay)
 
     const std::vector<BufferHandle> kept{bank.slot(0), bank.slot(100), bank.slot(20000)};
     for (std::size_t i = 1; i < bank.slotCount(); ++i) {
-        audio.setStatus(bank.slot(i), i == 100 || i == 20000 ? StatusPlaying : 0);
+        audio.at(bank.slot(i)).status = 0;  // finished, but for two
     }
+    audio.at(kept[1]).status = StatusPlaying;
+    audio.at(kept[2]).status = StatusPlaying;
     bank.PlaySound("PahTush.wav", 5, 0);
-    ASSERT_EQ(std::pair(bank.slotCount(), audio.liveCount()), std::pair(std::size_t{4}, 4));
+    ASSERT_EQ(bank.slotCount(), 4U);
+    ASSERT_EQ(audio.liveCount(), 4);
     EXPECT_EQ((std::vector{bank.slot(0), bank.slot(1), bank.slot(2)}), kept);  // packed down in order
 }
 
@@ -66,12 +69,23 @@ TEST_F(SoundBankTest, SlotsAreReusedOrTrimmedByTheirStatus)
         {"the walk stops at an empty slot", {Music, Empty, Cut}, false, 3, 2},
     };
     for (const auto& [what, statuses, play, slots, live] : cases) {
+        SCOPED_TRACE(what);
         bank.unload();
         for (std::size_t i = 0; i < statuses.size(); ++i) {
-            bank.InitSoundBuffer(statuses[i] == Empty ? "missing.wav" : "Dink.wav", static_cast<std::int16_t>(i), 0);
-            statuses[i] != Empty ? audio.setStatus(bank.slot(i), statuses[i]) : void();
+            const auto index = static_cast<std::int16_t>(i);
+            if (statuses[i] == Empty) {
+                bank.InitSoundBuffer("missing.wav", index, 0);
+            } else {
+                bank.InitSoundBuffer("Dink.wav", index, 0);
+                audio.at(bank.slot(i)).status = statuses[i];
+            }
         }
-        play ? bank.PlaySound("PahTush.wav", 0, 0) : bank.CleanUpSndBuffer();
-        EXPECT_EQ(std::pair(bank.slotCount(), audio.liveCount()), std::pair(slots, live)) << what;
+        if (play) {
+            bank.PlaySound("PahTush.wav", 0, 0);
+        } else {
+            bank.CleanUpSndBuffer();
+        }
+        EXPECT_EQ(bank.slotCount(), slots);
+        EXPECT_EQ(audio.liveCount(), live);
     }
 }

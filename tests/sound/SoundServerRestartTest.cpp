@@ -33,7 +33,8 @@ TEST_P(SoundServer, MusicComesBackAfterARestartWithNoEffectPlayed)
     }
     const auto tone = [](double hz) { return [hz](double t) { return 0.5 * std::sin(test::TwoPi * hz * t); }; };
     const std::string effect = server.folder() + "/effect.wav", music = server.folder() + "/music.wav";
-    ASSERT_TRUE(test::writeMono(effect, 22050, 0.1, tone(1000.0)) && test::writeMono(music, 22050, 2.0, tone(441.0)));
+    ASSERT_TRUE(test::writeMono(effect, 22050, 0.1, tone(1000.0)));
+    ASSERT_TRUE(test::writeMono(music, 22050, 2.0, tone(441.0)));
     sound::OpenAlAudio audio;
     sound::SoundBank bank(audio);
     bank.startMusic(music, 0);

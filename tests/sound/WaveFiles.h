@@ -15,7 +15,7 @@ inline constexpr double TwoPi = 6.283185307179586;
 struct Recording {
     int rate = 0, channels = 0;  // both 0 when the file could not be read
     std::vector<float> samples;  // interleaved
-    std::size_t frames() const { return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0; }
+    std::size_t frames() const { return samples.size() / static_cast<std::size_t>(std::max(channels, 1)); }
 };
 
 // A mono 16-bit wave file of `seconds`, sample i being shape(i / rate).
@@ -55,7 +55,10 @@ inline double frequency(const Recording& r, std::size_t from, std::size_t to)
             rises.push_back(f);
         }
     }
-    return rises.size() < 2 ? 0.0 : (rises.size() - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
+    if (rises.size() < 2) {
+        return 0.0;
+    }
+    return (rises.size() - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
 }
 
 }  // namespace quarrix::test

@@ -7,10 +7,10 @@
 
 namespace quarrix::test {
 
-// Buffers are plain records (handle h is records[h - 1]); tests set their status where the mixer would.
+// Buffers are plain records (handle h is records[h - 1]) of what was asked of them; tests set
+// their status where the mixer would.
 class FakeAudio final : public sound::AudioDevice {
     using H = sound::BufferHandle;
-    static constexpr std::uint32_t Loop = sound::StatusPlaying | sound::StatusLooping;
 
 public:
     struct Buffer {
@@ -36,32 +36,54 @@ public:
         records.push_back(Buffer{file, device, 0, rate->second});
         return records.size();
     }
-    std::optional<std::uint32_t> status(H h) override { return valid(h) ? std::optional(at(h).status) : std::nullopt; }
-    bool anyTerminated() override { return terminated_ > 0; }
-    bool play(H h, bool loop) override { return valid(h) && (setStatus(h, loop ? Loop : sound::StatusPlaying), true); }
-    bool stop(H h) override { return valid(h) && (setStatus(h, 0), true); }
-    bool setPan(H h, std::int32_t pan) override { return valid(h) && (at(h).pan = pan, true); }
-    std::optional<int> frequency(H h) override { return valid(h) ? std::optional(at(h).frequency) : std::nullopt; }
-    bool setFrequency(H h, std::int32_t hz) override { return valid(h) && (at(h).frequency = hz, true); }
-    void release(H h) override { stop(h) ? void(at(h).live = false) : void(); }
+    std::optional<std::uint32_t> status(H h) override { return get(h, &Buffer::status); }
+    bool anyTerminated() override { return std::ranges::count(records, sound::StatusTerminated, &Buffer::status) > 0; }
+    bool play(H h, bool looping) override
+    {
+        return set(h, &Buffer::status,
+                   sound::StatusPlaying | (static_cast<std::uint32_t>(looping) * sound::StatusLooping));
+    }
+    bool stop(H h) override { return set(h, &Buffer::status, 0U); }
+    bool setPan(H h, std::int32_t pan) override { return set(h, &Buffer::pan, pan); }
+    std::optional<int> frequency(H h) override { return get(h, &Buffer::frequency); }
+    bool setFrequency(H h, std::int32_t hz) override { return set(h, &Buffer::frequency, hz); }
+    void release(H h) override
+    {
+        if (stop(h)) {
+            at(h).live = false;
+        }
+    }
 
     Buffer& at(H h) { return records.at(h - 1); }
-    H last() const { return records.size(); }  // the newest buffer created
     int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
-    void setStatus(H h, std::uint32_t st)
-    {
-        terminated_ += (st == sound::StatusTerminated) - (at(h).status == sound::StatusTerminated);
-        at(h).status = st;
-    }
 
 private:
-    bool valid(H h)
+    // The handle's live record, or null (counted as a dead call).
+    Buffer* live(H h)
     {
-        const bool live = h >= 1 && h <= records.size() && records[h - 1].live;
-        deadCalls += live ? 0 : 1;
-        return live;
+        if (h >= 1 && h <= records.size() && records[h - 1].live) {
+            return &records[h - 1];
+        }
+        ++deadCalls;
+        return nullptr;
     }
-    int terminated_ = 0;  // kept by setStatus, so that anyTerminated scans nothing
+    template <typename T>
+    std::optional<T> get(H h, T Buffer::*field)
+    {
+        if (const Buffer* b = live(h)) {
+            return b->*field;
+        }
+        return std::nullopt;
+    }
+    template <typename T>
+    bool set(H h, T Buffer::*field, T value)
+    {
+        Buffer* b = live(h);
+        if (b != nullptr) {
+            b->*field = value;
+        }
+        return b != nullptr;
+    }
 };
 
 }  // namespace quarrix::test

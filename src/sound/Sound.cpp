@@ -1,4 +1,4 @@
-#include "SampleCache.h"
+#include "Sound.h"
 
 #include <sndfile.h>
 #include <sys/stat.h>
@@ -23,25 +23,18 @@ bool sameStamp(const std::timespec& a, const std::timespec& b)
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-class SoundFile {
-public:
-    explicit SoundFile(const std::string& path) : handle_(sf_open(path.c_str(), SFM_READ, &info_)) {}
-    ~SoundFile()
-    {
-        if (handle_ != nullptr) {
-            sf_close(handle_);
-        }
+// One channel of the sound in a stereo frame, the other channel silent.
+std::vector<std::int16_t> oneChannel(const DecodedSound& decoded, std::size_t channel)
+{
+    const std::size_t frames = decoded.frames();
+    const std::size_t from = decoded.channels == 2 ? channel : 0;
+    const auto step = static_cast<std::size_t>(decoded.channels);
+    std::vector<std::int16_t> out(frames * 2, 0);
+    for (std::size_t f = 0; f < frames; ++f) {
+        out[f * 2 + channel] = decoded.samples[f * step + from];
     }
-    SoundFile(const SoundFile&) = delete;
-    SoundFile& operator=(const SoundFile&) = delete;
-
-    SNDFILE* handle() const { return handle_; }
-    const SF_INFO& info() const { return info_; }
-
-private:
-    SF_INFO info_{};
-    SNDFILE* handle_;
-};
+    return out;
+}
 }  // namespace
 
 std::shared_ptr<const DecodedSound> SampleCache::load(const std::string& file)
@@ -56,7 +49,7 @@ std::shared_ptr<const DecodedSound> SampleCache::load(const std::string& file)
         return found->second.sound;
     }
     if (found == entries_.end() && entries_.size() >= MaxEntries) {
-        dropUnused();
+        std::erase_if(entries_, [](const auto& item) { return item.second.sound.use_count() <= 1; });
     }
     Entry& entry = entries_[file];
     entry.size = st.st_size;
@@ -67,10 +60,10 @@ std::shared_ptr<const DecodedSound> SampleCache::load(const std::string& file)
 
 std::shared_ptr<const DecodedSound> SampleCache::decode(const std::string& file)
 {
-    const SoundFile in(file);
-    const SF_INFO& info = in.info();
-    if (in.handle() == nullptr || !isWave(info) || info.channels < 1 || info.channels > 2 ||
-        info.samplerate < MinRate || info.samplerate > MaxRate) {
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> in(sf_open(file.c_str(), SFM_READ, &info), sf_close);
+    if (in == nullptr || !isWave(info) || info.channels < 1 || info.channels > 2 || info.samplerate < MinRate ||
+        info.samplerate > MaxRate) {
         return nullptr;
     }
     auto sound = std::make_shared<DecodedSound>();
@@ -80,7 +73,7 @@ std::shared_ptr<const DecodedSound> SampleCache::decode(const std::string& file)
     std::vector<std::int16_t> chunk(static_cast<std::size_t>(ChunkFrames * info.channels));
     // The frame count in a damaged header cannot be trusted: read until the data runs out.
     for (;;) {
-        const sf_count_t got = sf_readf_short(in.handle(), chunk.data(), ChunkFrames);
+        const sf_count_t got = sf_readf_short(in.get(), chunk.data(), ChunkFrames);
         if (got <= 0) {
             break;
         }
@@ -96,9 +89,23 @@ std::shared_ptr<const DecodedSound> SampleCache::decode(const std::string& file)
     return sound;
 }
 
-void SampleCache::dropUnused()
+SoundBuffers::SoundBuffers(const DecodedSound& decoded)
 {
-    std::erase_if(entries_, [](const auto& item) { return item.second.sound.use_count() <= 1; });
+    alGetError();
+    alGenBuffers(2, ids_.data());
+    if (alGetError() != AL_NO_ERROR) {
+        ids_ = {};
+        return;
+    }
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        const auto data = oneChannel(decoded, channel);
+        alBufferData(ids_[channel], AL_FORMAT_STEREO16, data.data(),
+                     static_cast<ALsizei>(data.size() * sizeof(std::int16_t)), decoded.rate);
+    }
+    if (alGetError() != AL_NO_ERROR) {
+        alDeleteBuffers(2, ids_.data());
+        ids_ = {};
+    }
 }
 
 }  // namespace quarrix::sound
