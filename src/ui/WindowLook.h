@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QString>
 
-class QFontMetrics;
 class QStyle;
 
 namespace quarrix::ui {
@@ -16,8 +15,11 @@ QFont windowFont();
 // The classic look for the figure frames: the caption sits in the border line.
 QStyle* classicFrameStyle();
 
-// A records name cut to `width` pixels: the typed part loses its end, the speed suffix
-// (" (spd=+25%)") stays whole, since it is what tells two games of one player apart.
-QString elideName(const QFontMetrics& metrics, const QString& name, int width);
+// A top-level window that keeps its size: a title, a system menu, minimise and close, and no
+// maximise button in any title bar, the one the toolkit draws itself on some Wayland desktops
+// included (without CustomizeWindowHint the toolkit adds every button back).
+constexpr Qt::WindowFlags FixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                        Qt::WindowCloseButtonHint;
 
 }  // namespace quarrix::ui

@@ -1,5 +1,6 @@
 // The real game on a private headless Weston, with no X server to fall back to: the game's own
-// Wayland traffic shows its main window titled, configured by the compositor, drawn and on the screen.
+// Wayland traffic shows its main window titled, of one fixed size, configured by the compositor, drawn
+// and on the screen.
 #include "RecordsFakes.h"
 
 #include <QDir>
@@ -60,6 +61,18 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
     const bool found =
         QTest::qWaitFor([&] { return shown.match(traffic += game.readAllStandardError()).hasMatch(); }, 15000);
     EXPECT_TRUE(found) << traffic.right(2000).toStdString();
+    // The window keeps its size: the last limits it asked for are one size, and not "any".
+    const auto last = [&](const char* request) {
+        QRegularExpressionMatch match;
+        for (const auto& m :
+             QRegularExpression(QStringLiteral(R"(%1\((\d+), (\d+)\))").arg(request)).globalMatch(traffic)) {
+            match = m;
+        }
+        return match.captured(1) + 'x' + match.captured(2);
+    };
+    EXPECT_EQ(last("set_min_size"), last("set_max_size"));
+    EXPECT_TRUE(QRegularExpression(R"(^[1-9]\d*x[1-9]\d*$)").match(last("set_max_size")).hasMatch())
+        << last("set_max_size").toStdString();
     game.kill();
     game.waitForFinished();
 }
