@@ -102,9 +102,10 @@ TEST_F(RecordsWindow, ANameShowsWholeAndItsSpeedSuffixIsCutFirst)
     const ui::RecordsList* name = list("listName", 0);
     const QFontMetrics fm = name->fontMetrics();
     const int width = name->viewport()->width();
-    const std::pair<int, QString> whole[]{{0, "\u674e\u5c0f\u9f8d"},       {1, "\u4f50\u85e4\u82b1\u5b50"},
-                                          {4, "Zo\u00eb \u00d8rsted"},     {5, "Marta-Louise"},
-                                          {6, "\u9234\u6728\u4e00\u90ce"}, {7, "Ada (spd=0)"}};
+    // The whole name, then what room is left of the suffix.
+    const std::pair<int, QString> whole[]{
+        {0, "\u674e\u5c0f\u9f8d (spd"}, {1, "\u4f50\u85e4\u82b1\u5b50 (spd=0)"}, {4, "Zo\u00eb \u00d8rsted (spd"},
+        {5, "Marta-Louise ("},          {6, "\u9234\u6728\u4e00\u90ce (spd=0)"}, {7, "Ada (spd=0)"}};
     for (const auto& [row, start] : whole) {
         const QString shown = name->shownText(row);
         SCOPED_TRACE(shown.toStdString());
