@@ -93,7 +93,7 @@ QString elideName(const QFontMetrics& metrics, const QString& name, int width)
 {
     // Cut from the end, the suffix first; the cut may reach into the name only when the name
     // alone is too wide, and then the suffix goes altogether.
-    const QString cut = metrics.elidedText(name, Qt::ElideRight, width);
+    QString cut = metrics.elidedText(name, Qt::ElideRight, width);
     const qsizetype at = name.lastIndexOf(QLatin1String(" (spd="));
     if (cut == name || at <= 0 || !name.endsWith(QLatin1Char(')')) || cut.startsWith(name.left(at))) {
         return cut;
