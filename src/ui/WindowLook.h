@@ -16,10 +16,8 @@ QFont windowFont();
 QStyle* classicFrameStyle();
 
 // A top-level window that keeps its size: a title, a system menu, minimise and close, and no
-// maximise button in any title bar, the one the toolkit draws itself on some Wayland desktops
-// included (without CustomizeWindowHint the toolkit adds every button back).
-constexpr Qt::WindowFlags FixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                        Qt::WindowCloseButtonHint;
+// maximise button (naming any of these buttons stops the toolkit from adding them all).
+constexpr Qt::WindowFlags FixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 }  // namespace quarrix::ui
