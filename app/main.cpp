@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Quarrix"));
     // A Wayland desktop finds the launcher's name and icon for the window by this.
     QApplication::setDesktopFileName(QStringLiteral(QUARRIX_APP_ID));
+    // Every window's icon in task bars and switchers on X11, the icon theme's own copy first.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(QUARRIX_APP_ID), QIcon(QStringLiteral(":/" QUARRIX_APP_ID ".svg"))));
     // Once for every window, menu and message box.
     QApplication::setFont(quarrix::ui::windowFont());
     // The hidden companion windows must not keep the program alive; the main window ends it.

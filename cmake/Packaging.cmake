@@ -72,9 +72,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Qt, OpenAL Soft and libsndfile from the binary's own links
-# FreeSans, the face the windows are laid out for; SDL for controllers, loaded at run time and so
-# not among the links shlibdeps reads.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf, libsdl2-2.0-0 (>= 2.0.12)")
+# FreeSans, the face the windows are laid out for; SDL for controllers, loaded at run time, and
+# Qt's SVG plugins, which draw the window icon: neither is among the links shlibdeps reads.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf, libsdl2-2.0-0 (>= 2.0.12), libqt6svg6")
 # FreeSans has no Chinese, Japanese or Korean: without a face that has them, such names in the
 # records show as boxes. WenQuanYi Micro Hei covers them in 1.6 MB; Noto CJK does as well.
 # qt6-wayland: a native window in a Wayland session, not one through XWayland.

@@ -14,7 +14,7 @@ deb=$(readlink -f "$(ls -t "$build"/quarrix-solo_*.deb | head -n 1)")
 echo "package: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libqt6widgets6 libopenal1 libsndfile1 libsdl2-2.0-0; do
+for lib in libqt6widgets6 libqt6svg6 libopenal1 libsndfile1 libsdl2-2.0-0; do
     grep -q "$lib" <<<"$depends" || { echo "missing runtime dependency: $lib"; exit 1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -67,6 +67,8 @@ desktop=/usr/share/applications/io.github.quarrix.Solo.desktop
 desktop-file-validate "$desktop"
 launcher=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$launcher" = /usr/games/quarrix-solo-launcher ] || { echo "the desktop entry runs $launcher"; exit 1; }
+# X11 task bars group the window with its launcher by the window's class, the application's name.
+grep -qx 'StartupWMClass=Quarrix Solo' "$desktop" || { echo "the desktop entry names no StartupWMClass"; exit 1; }
 appstreamcli validate --no-net /usr/share/metainfo/io.github.quarrix.Solo.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/io.github.quarrix.Solo.svg
 test -f /usr/share/quarrix-solo/alsoft.conf || { echo "not installed: the output-buffer setting"; exit 1; }

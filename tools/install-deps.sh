@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the play folder need.
+# Installs the Debian packages the build, the tests and the play folder need (the tests read the
+# windows' X11 properties with xprop and type into them with xdotool).
 # Does nothing when every package is already present.
 set -euo pipefail
 
@@ -15,13 +16,14 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
   qt6-wayland weston xvfb libxcb1-dev
+  libqt6svg6 x11-utils xdotool
 )
 # A face for names in Chinese, Japanese or Korean, which FreeSans lacks: the small WenQuanYi Micro
 # Hei, unless Noto CJK is there already.
 installed fonts-noto-cjk || packages+=(fonts-wqy-microhei)
 # Extra packages for optional targets: screenshots and sound checks, or the package check.
 case "${1:-}" in
-  --extras) packages+=(xdotool x11-apps imagemagick sox) ;;
+  --extras) packages+=(x11-apps imagemagick sox) ;;
   --package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db devscripts) ;;
 esac
 

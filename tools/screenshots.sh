@@ -26,15 +26,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Three tables of a few rows each, so the game below earns a place in every one.
+# Three tables of a few rows each, so the game below earns a place in every one; names in more
+# than one script show that their rows line up.
 item() { printf '"%s"\r\n' "$1"; }
 row() { item "$1"; item "$2"; item "$3"; item "$4"; }
 {
-    row "Marta (spd=+25%)" 2480 4 11; row "Jonas (spd=0)" 1630 3 9; row "Ines (spd=+50%)" 940 2 8
+    row "Marta (spd=+25%)" 2480 4 11; row "佐藤花子 (spd=0)" 1630 3 9; row "Zoë Ørsted (spd=+50%)" 940 2 8
     row "Tobi (spd=-25%)" 410 2 5; row "Ada (spd=0)" 120 1 3; item NEXT
-    row "Marta (spd=+25%)" 2480 4 11; row "Ines (spd=+50%)" 940 3 8; row "Jonas (spd=0)" 1630 3 9
+    row "Marta (spd=+25%)" 2480 4 11; row "Zoë Ørsted (spd=+50%)" 940 3 8; row "佐藤花子 (spd=0)" 1630 3 9
     row "Ada (spd=0)" 120 1 3; item NEXT
-    row "Marta (spd=+25%)" 2480 4 11; row "Jonas (spd=0)" 1630 3 9; row "Ines (spd=+50%)" 940 2 8
+    row "Marta (spd=+25%)" 2480 4 11; row "佐藤花子 (spd=0)" 1630 3 9; row "Zoë Ørsted (spd=+50%)" 940 2 8
     row "Tobi (spd=-25%)" 410 2 5; item NEXT
 } > "$play/HighScores"
 while read -r sound; do cp "$build/play/$sound" "$play/"; done < "$build/default-sounds"

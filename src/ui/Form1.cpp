@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QThread>
 #include <QTimer>
@@ -39,7 +40,7 @@ std::optional<Command> commandFor(int qtKey)
 }  // namespace
 
 Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent),
+    : QMainWindow(parent, FixedWindow),
       dialogs_(dialogs),
       companions_(companions),
       scale_(logicalDpiX()),
@@ -53,6 +54,7 @@ Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& rando
     playfield_ = new PlayfieldWidget(game_.field(), scale_, this);
     playfield_->setFixedSize(scale_.px(7725), scale_.px(8655));
     setCentralWidget(playfield_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the size the well and the menu bar need, no other
     buildMenus();
     buildPanels(playfield_);
     showChecks();

@@ -1,12 +1,11 @@
 #include "Form2.h"
 
+#include "RecordsList.h"
 #include "WindowLook.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 
 namespace quarrix::ui {
@@ -67,27 +66,10 @@ void fillList(QListWidget* list, const QStringList& items, const QStringList& ro
         list->item(i)->setToolTip(rows[i]);
     }
 }
-
-// Draws a name that is too wide for its column with the speed suffix kept whole.
-class NameDelegate final : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const QStyle* style = option->widget != nullptr ? option->widget->style() : QApplication::style();
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1;
-        if (option->rect.width() > 0) {
-            option->text = elideName(option->fontMetrics, option->text, option->rect.width() - 2 * margin);
-        }
-    }
-};
 }  // namespace
 
 Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), scale_(logicalDpiX()), keeper_({*this, *this, panel})
+    : QWidget(parent, FixedWindow), dialogs_(dialogs), scale_(logicalDpiX()), keeper_({*this, *this, panel})
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Records"));
@@ -163,7 +145,6 @@ void Form2::buildTab(int tab)
     const QString element = QStringLiteral("_%1").arg(tab);
     lists.listPos = addList(page, "listPos" + element);
     lists.listName = addList(page, "listName" + element);
-    lists.listName->setItemDelegate(new NameDelegate(lists.listName));
     lists.listScore = addList(page, "listScore" + element);
     lists.listCombo = addList(page, "listCombo" + element);
     lists.listChain = addList(page, "listChain" + element);
@@ -176,11 +157,7 @@ void Form2::buildTab(int tab)
 
 QListWidget* Form2::addList(QWidget* page, const QString& name)
 {
-    auto* list = new QListWidget(page);
-    list->setObjectName(name);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setFont(TwipScale::sized(list->font(), ListPoints));
-    return list;
+    return new RecordsList(page, name, ListPoints);
 }
 
 void Form2::placeTab(int tab)

@@ -1,5 +1,6 @@
 #include "Form3.h"
 
+#include "WindowLook.h"
 #include "sound/DefaultSounds.h"
 
 #include <QCheckBox>
@@ -20,7 +21,7 @@ constexpr int PlayLeft = 6480;
 }  // namespace
 
 Form3::Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), audio_(audio), bank_(audio)
+    : QWidget(parent, FixedWindow), dialogs_(dialogs), audio_(audio), bank_(audio)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Sound Option"));

@@ -1,7 +1,6 @@
 #include "WindowLook.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -28,19 +27,6 @@ QStyle* classicFrameStyle()
         style->setParent(qApp);
     }
     return style;
-}
-
-QString elideName(const QFontMetrics& metrics, const QString& name, int width)
-{
-    if (metrics.horizontalAdvance(name) <= width) {
-        return name;
-    }
-    const qsizetype at = name.lastIndexOf(QLatin1String(" (spd="));
-    if (at <= 0 || !name.endsWith(QLatin1Char(')'))) {
-        return metrics.elidedText(name, Qt::ElideRight, width);
-    }
-    const QString suffix = name.mid(at);
-    return metrics.elidedText(name.left(at), Qt::ElideRight, width - metrics.horizontalAdvance(suffix)) + suffix;
 }
 
 }  // namespace quarrix::ui

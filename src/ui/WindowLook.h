@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QString>
 
-class QFontMetrics;
 class QStyle;
 
 namespace quarrix::ui {
@@ -16,8 +15,9 @@ QFont windowFont();
 // The classic look for the figure frames: the caption sits in the border line.
 QStyle* classicFrameStyle();
 
-// A records name cut to `width` pixels: the typed part loses its end, the speed suffix
-// (" (spd=+25%)") stays whole, since it is what tells two games of one player apart.
-QString elideName(const QFontMetrics& metrics, const QString& name, int width);
+// A top-level window that keeps its size: a title, a system menu, minimise and close, and no
+// maximise button (naming any of these buttons stops the toolkit from adding them all).
+constexpr Qt::WindowFlags FixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 }  // namespace quarrix::ui

@@ -1,5 +1,7 @@
-// The real game on a private headless Weston, with no X server to fall back to: the game's own
-// Wayland traffic shows its main window titled, configured by the compositor, drawn and on the screen.
+// The real game on private display servers. On a headless Weston, with no X server to fall back to,
+// its own Wayland traffic shows its main window titled, of one fixed size, configured by the
+// compositor, drawn and on the screen; on an Xvfb, its windows' properties are what a task bar and
+// a window manager read.
 #include "RecordsFakes.h"
 
 #include <QDir>
@@ -52,16 +54,86 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
     env.insert(QStringLiteral("ALSOFT_DRIVERS"), QStringLiteral("null"));
     game.setWorkingDirectory(dir.path());  // no error box comes first: the file holds three empty tables
     start(game, QStringLiteral(QUARRIX_GAME), {}, env);
-    // Named for its desktop entry and titled, then configured by the compositor, a picture attached, on the output.
-    const QRegularExpression shown(R"((?=.*set_app_id\(")" QUARRIX_APP_ID R"("\)).*set_title\("Quarrix Solo\. - )"
-                                   R"(17/2/2004"\).*ack_configure.*attach\(wl_buffer@.*\.enter\(wl_output@)",
-                                   QRegularExpression::DotMatchesEverythingOption);
+    // Named for its desktop entry, of one fixed size, titled, then configured by the compositor, a
+    // picture attached, on the output.
+    const QRegularExpression shown(
+        R"((?=.*set_app_id\(")" QUARRIX_APP_ID R"("\)))"
+        R"((?=.*set_min_size\(([1-9]\d*, [1-9]\d*)\).*set_max_size\(\1\)).*set_title\("Quarrix Solo\. - )"
+        R"(17/2/2004"\).*ack_configure.*attach\(wl_buffer@.*\.enter\(wl_output@)",
+        QRegularExpression::DotMatchesEverythingOption);
     QString traffic;
     const bool found =
         QTest::qWaitFor([&] { return shown.match(traffic += game.readAllStandardError()).hasMatch(); }, 15000);
     EXPECT_TRUE(found) << traffic.right(2000).toStdString();
     game.kill();
     game.waitForFinished();
+}
+
+TEST(X11, EveryWindowCarriesTheIconAndTheLaunchersClassAndKeepsItsSize)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcess xvfb, game;
+    // The server takes the first free display and names it on its standard output.
+    start(xvfb, "Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, env);
+    const auto endXvfb = qScopeGuard([&] {  // asked, so that it removes its lock and socket
+        xvfb.terminate();
+        xvfb.waitForFinished(3000);
+    });
+    if (!xvfb.waitForReadyRead(5000)) {
+        GTEST_SKIP() << "a private Xvfb cannot start here (is xvfb installed?)";
+    }
+    env.insert("DISPLAY", ":" + xvfb.readLine().trimmed());
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("ALSOFT_DRIVERS", "null");
+    QTemporaryDir dir;
+    quarrix::test::writeFile(dir.filePath("HighScores").toStdString(),
+                             quarrix::test::quotedLines({"NEXT", "NEXT", "NEXT"}));
+    game.setWorkingDirectory(dir.path());
+    start(game, QStringLiteral(QUARRIX_GAME), {}, env);
+    const auto run = [&](const QStringList& args) {
+        QProcess tool;
+        start(tool, args.first(), args.mid(1), env);
+        tool.waitForFinished(10000);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    };
+    // The first window titled `title`; without a window manager a window takes keys once given
+    // the focus itself, and a key typed before that is lost, so `key` is pressed until it shows.
+    const auto open = [&](const QString& title, const QString& focus = {}, const QString& key = {}) {
+        QString id;
+        (void)QTest::qWaitFor(
+            [&] {
+                if (!key.isEmpty()) {
+                    run({"xdotool", "windowfocus", "--sync", focus});
+                    run({"xdotool", "key", key});
+                }
+                id = run({"xdotool", "search", "--onlyvisible", "--name", title}).section('\n', 0, 0);
+                return !id.isEmpty();
+            },
+            15000);
+        return id;
+    };
+    const QString main = open(R"(^Quarrix Solo\. - 17/2/2004$)");
+    ASSERT_FALSE(main.isEmpty()) << env.value("DISPLAY").toStdString() << game.readAllStandardError().toStdString();
+    QFile entry(QStringLiteral(QUARRIX_DESKTOP_ENTRY));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QString wmClass = QRegularExpression("\nStartupWMClass=(.*)\n").match(entry.readAll()).captured(1);
+    const QRegularExpression sizes(R"(minimum size: (\d+ by \d+)\s+program specified maximum size: (\d+ by \d+))");
+    // Motif hints: the functions and the decorations a window manager offers.
+    const QRegularExpression motif(R"(= 0x[0-9a-f]+, (0x[0-9a-f]+), (0x[0-9a-f]+))");
+    for (const QString& id : {main, open("^Records$", main, "F2"), open("^Sound Option$", main, "F5")}) {
+        ASSERT_FALSE(id.isEmpty());
+        SCOPED_TRACE(run({"xprop", "-id", id, "WM_NAME"}).toStdString());
+        // The icon's pixels are left out: that there are some is enough.
+        EXPECT_EQ(run({"xprop", "-id", id, "-len", "16", "_NET_WM_ICON"}).section(' ', 0, 0), "_NET_WM_ICON(CARDINAL)");
+        EXPECT_EQ(run({"xprop", "-id", id, "WM_CLASS"}), "WM_CLASS(STRING) = \"quarrix-solo\", \"" + wmClass + '"');
+        const QRegularExpressionMatch size = sizes.match(run({"xprop", "-id", id, "WM_NORMAL_HINTS"}));
+        ASSERT_TRUE(size.hasMatch());
+        EXPECT_EQ(size.captured(1), size.captured(2));
+        const QRegularExpressionMatch hints = motif.match(run({"xprop", "-id", id, "_MOTIF_WM_HINTS"}));
+        ASSERT_TRUE(hints.hasMatch());
+        EXPECT_EQ(hints.captured(1).toUInt(nullptr, 16) & 0x10U, 0U);  // maximise
+        EXPECT_EQ(hints.captured(2).toUInt(nullptr, 16) & 0x40U, 0U);  // the maximise button
+    }
 }
 
 }  // namespace
