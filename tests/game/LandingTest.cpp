@@ -1,5 +1,5 @@
 #include "GameFixture.h"
-#include "game/Settler.h"
+#include "game/LandingResolver.h"
 
 using namespace quarrix;
 using namespace quarrix::test;
@@ -12,7 +12,7 @@ TEST(Settler, GemsDropColumnByColumnLowestFirst)
     paint(board, std::vector<std::string>(Board::Rows, "r....."));  // a full column costs nothing
     paint(board, {"r.y..y", "r.b..y", "r.....", "r..g..", "r.rg.b"});
     board.place(4, 14, gemForDraw(1));  // a gem from the top falls in one move
-    Settler{log, log}.fallGems(board);
+    LandingResolver{log, log, log, log}.fallGems(board);
     for (const auto& [c, r, k] : {std::array{2, 1, 3}, {2, 2, 1}, {4, 0, 1}, {5, 1, 1}, {5, 2, 1}})
         EXPECT_EQ(board.cell(c, r).gem(), gemForDraw(k)) << c << "," << r;
     EXPECT_EQ(countFilled(board), 24);

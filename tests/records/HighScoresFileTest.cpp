@@ -1,7 +1,5 @@
 #include "RecordsFakes.h"
-#include "records/HighScoresReader.h"
-#include "records/HighScoresWriter.h"
-#include "records/RankingTexts.h"
+#include "records/HighScoresFile.h"
 #include "records/ScoreKeeper.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +47,10 @@ TEST(HighScoresReader, ItemRulesAndDamage)
         {"a file over 1 MiB", std::string((1 << 20) + 4, ','), Bad, {}},  // of empty items: well-formed, only large
     };
     for (const auto& [why, bytes, outcome, expected] : cases) {
+        SCOPED_TRACE(why);
         HighScoreTables tables;
-        EXPECT_TRUE(HighScoresReader::read(bytes, tables) == outcome && tables == expected) << why;
+        EXPECT_EQ(HighScoresReader::read(bytes, tables), outcome);
+        EXPECT_EQ(tables, expected);
     }
 }
 
@@ -71,7 +71,8 @@ TEST(HighScoresRoundTrip, ItemsAreWrittenQuotedAndReadBackUnchanged)
         EXPECT_EQ(RankingTexts::storedName(typed, intervalMs), stored);
         tables[0].storeRow(i++, ScoreRow{stored, "3", "1", "2"});
     }
-    EXPECT_TRUE(HighScoresReader::read(HighScoresWriter::write(tables), back) == ReadOutcome::Loaded && back == tables);
+    EXPECT_EQ(HighScoresReader::read(HighScoresWriter::write(tables), back), ReadOutcome::Loaded);
+    EXPECT_EQ(back, tables);
 }
 
 TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
@@ -95,16 +96,19 @@ TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
         SCOPED_TRACE(typed);
         EXPECT_NE(file.find("\"" + bytes + "\"\r\n\"1\""), std::string::npos);
     }
-    EXPECT_TRUE(HighScoresReader::read(file, back) == ReadOutcome::Loaded && back == tables);
+    EXPECT_EQ(HighScoresReader::read(file, back), ReadOutcome::Loaded);
+    EXPECT_EQ(back, tables);
 }
 
 TEST_F(ScoreKeeperTest, AFolderInTheWayIsReportedWithItsPath)
 {
     std::filesystem::create_directory("HighScores");
     EXPECT_FALSE(keeper.load());
-    EXPECT_TRUE(fakes.messages.size() == 1 && fakes.highest.empty());  // the panel keeps what it shows
+    EXPECT_EQ(fakes.messages.size(), 1U);
+    EXPECT_EQ(fakes.highest.size(), 0U);  // the panel keeps what it shows
     keeper.processScore(quarrix::FinishedGame{50, 2, 3, 1000});
-    const auto where = "'" + dir.path.string() + "/HighScores' (cannot replace the old file: Is a directory)";
+    const auto where =
+        "'" + dir.path.string() + "/HighScores' (cannot create the new file: Filename refers to a directory)";
     EXPECT_NE(fakes.messages.at(1).find(where), std::string::npos) << fakes.messages.back();
     EXPECT_EQ(fakes.highest, (std::vector<std::string>{"50", "2", "3"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // the new file beside it is gone
@@ -121,19 +125,27 @@ TEST_F(ScoreKeeperTest, EveryGameSavesByReplacingTheWholeFile)
     writeFile("HighScores", old);
     ASSERT_TRUE(keeper.load());
     EXPECT_EQ(keeper.tables()[2].row(9).name, "Zo\u00eb \u20ac\u0081");
-    // A crash at any moment must leave a whole file: the new one is moved in, the old never removed first.
+    // A crash at any moment must leave a whole file: the new one is moved in, the old never removed
+    // first; the lock beside it is made before and removed after.
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(::inotify_add_watch(watch, ".", IN_DELETE | IN_MOVED_TO), 0);
+    ASSERT_GE(::inotify_add_watch(watch, ".", IN_CREATE | IN_DELETE | IN_MOVED_TO), 0);
     keeper.processScore(quarrix::FinishedGame{1, 1, 1, 1000});
+    const std::tuple<std::string_view, std::uint32_t, const char*> words[] = {
+        {"HighScores.lock", IN_CREATE, "locked;"},
+        {"HighScores", IN_DELETE, "removed;"},
+        {"HighScores", IN_MOVED_TO, "moved in;"},
+        {"HighScores.lock", IN_DELETE, "unlocked;"}};
     std::string seen;
     alignas(inotify_event) char buffer[4096];
     for (ssize_t at = 0, n = ::read(watch, buffer, sizeof buffer); at < n;) {  // one read holds them all
         const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-        const bool mine = std::string_view(event->name) == "HighScores";  // the lock beside it comes and goes
-        seen += !mine ? "" : (event->mask & IN_DELETE) != 0 ? "removed;" : "moved in;";
+        for (const auto& [name, mask, word] : words) {
+            if (name == event->name && (event->mask & mask) != 0)
+                seen += word;
+        }
         at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
     ::close(watch);
-    EXPECT_EQ(seen, "moved in;");
+    EXPECT_EQ(seen, "locked;moved in;unlocked;");
     EXPECT_EQ(readFile("HighScores"), old);  // no entry: the same bytes again
 }

@@ -1,7 +1,5 @@
 #include "RecordsFakes.h"
-#include "records/HighScoreTables.h"
-#include "records/RankingTexts.h"
-#include "records/TableRanker.h"
+#include "records/Ranking.h"
 
 #include <gtest/gtest.h>
 

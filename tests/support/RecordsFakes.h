@@ -1,8 +1,6 @@
 #pragma once
 
-#include "records/HighestPanel.h"
-#include "records/MessageSink.h"
-#include "records/NamePrompt.h"
+#include "records/ScoreKeeper.h"
 
 #include <cstdlib>
 #include <filesystem>
