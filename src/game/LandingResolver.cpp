@@ -99,7 +99,7 @@ void LandingResolver::getRideofGems(Board& board)
         animation_.pause(AnimationStepMs);
         board.clear(group_.DgCol[i], group_.DgRow[i]);
         sound_.playDestruction(group_.DgCol[i]);
-        animation_.repaintNow();
+        animation_.repaintNow();  // each gem is seen to go
     }
     fallGems(board);
 }
