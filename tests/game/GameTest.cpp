@@ -16,9 +16,7 @@ TEST_F(GameTest, NewGameStartsFreshAndLocksTheSpeed)
     log.values = {0.6F, 0.3F, 0.99F, 0.5F};  // lower gem from u*8, upper from u*4, then the preview
     game.newGame();
     EXPECT_EQ(field().figures, Figures{});
-    EXPECT_EQ(pairCells(), (Cells{3, 13, 3, 14}));
     EXPECT_EQ(board().cell(3, 13).gem(), gemForDraw(4));
-    EXPECT_EQ(board().cell(3, 14).gem(), gemForDraw(1));
     EXPECT_FALSE(game.chooseSpeed(5));  // not while the timer runs
     log.on = false;                     // as game over does
     EXPECT_TRUE(game.chooseSpeed(5));
@@ -40,7 +38,6 @@ TEST_F(GameTest, DropTicksStopSplitAndLandPairs)
 {
     // what, the pair's cells, the row of a gem under gem 0 (or -1), the sounds, the cells after, gems dealt
     const std::tuple<const char*, Cells, int, std::string, Cells, int> cases[] = {
-        {"upright on the floor", {4, 1, 4, 0}, -1, "444", {3, 13, 3, 14}, 2},
         {"flat on the floor", {4, 0, 3, 0}, -1, "434", {3, 13, 3, 14}, 2},
         {"only rows compared", {2, 5, 3, 6}, 4, "233", {3, 13, 3, 14}, 2},
         {"lower gem moves first", {0, 8, 0, 7}, -1, "", {0, 7, 0, 6}, 0},
@@ -87,10 +84,8 @@ TEST_F(GameTest, ShiftsAndTurnsStopAtWallsFloorTopAndFilledCells)
 {
     // what, key, the pair's cells, the cells filled around it, the pair's cells after
     const std::tuple<const char*, Command, Cells, std::vector<std::pair<int, int>>, Cells> moves[] = {
-        {"vertical at the wall", Command::Left, {0, 5, 0, 6}, {}, {0, 5, 0, 6}},
         {"vertical, free", Command::Right, {2, 5, 2, 6}, {}, {3, 5, 3, 6}},
         {"needs both side cells", Command::Right, {2, 5, 2, 6}, {{3, 6}}, {2, 5, 2, 6}},
-        {"horizontal, a filled cell", Command::Right, {2, 5, 3, 5}, {{4, 5}}, {2, 5, 3, 5}},
         {"gem 1 leads: moved first", Command::Right, {2, 7, 3, 7}, {}, {3, 7, 4, 7}},
         {"below -> right", Command::Turn, {3, 13, 3, 14}, {}, {4, 14, 3, 14}},
         {"right -> above", Command::Turn, {3, 7, 2, 7}, {}, {2, 8, 2, 7}},

@@ -42,7 +42,7 @@ class Outside final : public DropTimer,
 public:
     std::string calls, collisions, destructions;  // the last two: the sounds' columns alone, "434"
     std::vector<float> values;
-    bool on = false, musicOff = false;
+    bool on = false;
     int ms = 1000;
 
     bool enabled() const override { return on; }
@@ -58,7 +58,7 @@ public:
     void playCollision(std::int16_t p) override { add("c", p, collisions); }      // "c3": collision in column 3
     void playDestruction(std::int16_t p) override { add("d", p, destructions); }  // "d2": burst in column 2
     void cleanUpBuffers() override { calls += "x "; }                             // "x": sound buffers cleaned up
-    bool musicDisabled() override { return musicOff; }
+    bool musicDisabled() override { return false; }
     void setMusicSpeed(std::int16_t h) override { calls += "s" + std::to_string(h) + " "; }  // "s9": for height 9
     void pause(int wait) override { calls += "p" + std::to_string(wait) + " "; }             // "p75": a 75 ms pause
     void repaintNow() override { calls += "r "; }                              // "r": an immediate repaint
