@@ -126,9 +126,7 @@ void PairMoves::blockByStack(const Board& board, const FallingPair& pair, std::a
 void PairMoves::moveGems(Playfield& field, const std::array<bool, 2>& canFall)
 {
     FallingPair& pair = field.pair;
-    const auto moveDown = [&field, &pair](int gem) {
-        moveGem(field, gem, pair.GemCol[gem], pair.GemRow[gem] - 1);
-    };
+    const auto moveDown = [&field, &pair](int gem) { moveGem(field, gem, pair.GemCol[gem], pair.GemRow[gem] - 1); };
     if (canFall[0] && canFall[1]) {
         // The lower gem leaves its cell before the upper one moves into it.
         const int first = pair.GemRow[0] <= pair.GemRow[1] ? 0 : 1;

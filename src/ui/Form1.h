@@ -4,8 +4,8 @@
 #include "Dialogs.h"
 #include "QtDropTimer.h"
 #include "TwipScale.h"
-#include "game/GameServices.h"
 #include "game/Game.h"
+#include "game/GameServices.h"
 #include "records/ScoreKeeper.h"
 
 #include <QMainWindow>
