@@ -1,7 +1,6 @@
 // Costs of the HighScores file: loading and saving a full set of tables, and turning away a
 // file of garbage as large as the reader accepts.
-#include "records/HighScoresReader.h"
-#include "records/HighScoresWriter.h"
+#include "records/HighScoresFile.h"
 #include "records/ScoreKeeper.h"
 
 #include <benchmark/benchmark.h>

@@ -1,10 +1,22 @@
 #pragma once
 
-#include "BoardCell.h"
+#include "Gem.h"
 
 #include <array>
+#include <cstdint>
 
 namespace quarrix {
+
+// One cell of the well. Only `Filled` says whether a gem is there: shape and colour
+// keep the last gem's values after it leaves, and mean nothing until a gem arrives.
+struct BoardCell {
+    bool Filled = false;
+    ShapeCode GemShape = ShapeCode::None;
+    std::int16_t ShapeIndex = 0;
+    ColorValue GemColor = 0;
+
+    Gem gem() const { return Gem{GemShape, GemColor}; }
+};
 
 // The 6 x 15 well, addressed (column, row) with row 0 at the bottom.
 // Cell (c, r) is stored at c + 6 * r, which is also its display index.

@@ -1,13 +1,10 @@
 #include "Game.h"
 
-#include "PairControls.h"
-
 namespace quarrix {
 
 Game::Game(Services services)
     : timer_(services.timer),
-      dealer_(services.random),
-      drop_(services.sound),
+      pair_(services.random, services.sound),
       resolver_(services.timer, services.sound, services.animation, services.gameOver),
       speed_(services.timer)
 {}
@@ -17,19 +14,19 @@ void Game::newGame()
     field_.figures = Figures{};
     field_.board.reset();
     field_.started = true;
-    dealer_.makeNewGems(field_);
-    dealer_.useNextGems(field_);
+    pair_.makeNewGems(field_);
+    pair_.useNextGems(field_);
     timer_.setEnabled(true);
 }
 
 void Game::tick()
 {
-    if (!drop_.step(field_)) {
+    if (!pair_.drop(field_)) {
         return;
     }
     resolver_.handleGameStatus(field_);
     // Also after game over: the next pair still shows in the spawn cells.
-    dealer_.useNextGems(field_);
+    pair_.useNextGems(field_);
 }
 
 void Game::command(Command command)
@@ -41,9 +38,9 @@ void Game::command(Command command)
         return;
     }
     switch (command) {
-    case Command::Left: PairControls::shiftLeft(field_); break;
-    case Command::Right: PairControls::shiftRight(field_); break;
-    case Command::Turn: PairControls::turn(field_); break;
+    case Command::Left: PairMoves::shiftLeft(field_); break;
+    case Command::Right: PairMoves::shiftRight(field_); break;
+    case Command::Turn: PairMoves::turn(field_); break;
     default: break;
     }
 }

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "AnimationInterface.h"
 #include "Command.h"
-#include "DropTick.h"
-#include "DropTimer.h"
-#include "GameOverHandler.h"
+#include "GameServices.h"
 #include "LandingResolver.h"
-#include "PairDealer.h"
+#include "PairMoves.h"
 #include "Playfield.h"
-#include "RandomSource.h"
-#include "SoundInterface.h"
 #include "SpeedSetting.h"
 
 namespace quarrix {
@@ -46,8 +41,7 @@ public:
 private:
     DropTimer& timer_;
     Playfield field_;
-    PairDealer dealer_;
-    DropTick drop_;
+    PairMoves pair_;
     LandingResolver resolver_;
     SpeedSetting speed_;
 };

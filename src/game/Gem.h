@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace quarrix {
@@ -29,7 +30,13 @@ struct Gem {
 };
 
 // The eight gem types in draw order: k = 0..3 normal, 4..7 destroyer; colour by k mod 4.
-Gem gemForDraw(int k);
+inline Gem gemForDraw(int k)
+{
+    static constexpr std::array<ColorValue, 4> colors{GemColors::Red, GemColors::Yellow, GemColors::Green,
+                                                      GemColors::Blue};
+    const ShapeCode shape = k >= 4 ? ShapeCode::Destroyer : ShapeCode::Normal;
+    return Gem{shape, colors.at(static_cast<std::size_t>(k % 4))};
+}
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -37,6 +44,10 @@ struct Rgb {
     std::uint8_t blue = 0;
 };
 
-Rgb toRgb(ColorValue value);
+inline Rgb toRgb(ColorValue value)
+{
+    return Rgb{static_cast<std::uint8_t>(value & 0xFFu), static_cast<std::uint8_t>((value >> 8) & 0xFFu),
+               static_cast<std::uint8_t>((value >> 16) & 0xFFu)};
+}
 
 }  // namespace quarrix

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DropTimer.h"
+#include "GameServices.h"
 
 #include <array>
 #include <string_view>
@@ -31,7 +31,15 @@ public:
     explicit SpeedSetting(DropTimer& timer) : timer_(timer) {}
 
     // Applies a click on item `index`; ignored while the timer runs. Returns whether it took effect.
-    bool choose(int index);
+    bool choose(int index)
+    {
+        if (timer_.enabled() || index < 0 || index >= static_cast<int>(Items.size())) {
+            return false;
+        }
+        checked_ = index;
+        timer_.setInterval(Items[static_cast<std::size_t>(index)].intervalMs);
+        return true;
+    }
     int checkedItem() const { return checked_; }
 
 private:

@@ -5,19 +5,9 @@
 
 namespace quarrix::records {
 
-ScoreRow HighScoreTable::placeholderRow()
-{
-    return ScoreRow{PlaceholderName, "0", "0", "0"};
-}
-
-HighScoreTable::HighScoreTable()
-{
-    reset();
-}
-
 void HighScoreTable::reset()
 {
-    rows_.assign(1, placeholderRow());
+    rows_.assign(1, ScoreRow{PlaceholderName, "0", "0", "0"});
 }
 
 bool HighScoreTable::storeRow(std::size_t index, ScoreRow row)

@@ -1,12 +1,25 @@
 #pragma once
 
-#include "ScoreRow.h"
+#include "game/GameServices.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace quarrix::records {
+
+// One row of a high-score table. All four columns are kept as the texts they were stored with;
+// a figure is only turned into a number when the ranking compares it.
+struct ScoreRow {
+    std::string name;
+    std::string score;
+    std::string combo;
+    std::string chain;
+
+    bool operator==(const ScoreRow&) const = default;
+};
 
 // One table of 1 to 10 rows, position 1 (index 0) the best. It never holds fewer than one row:
 // a table with nothing stored in it shows the placeholder row.
@@ -15,9 +28,7 @@ public:
     static constexpr std::size_t Capacity = 10;
     static constexpr const char* PlaceholderName = "Nobody (100%)";
 
-    static ScoreRow placeholderRow();
-
-    HighScoreTable();
+    HighScoreTable() { reset(); }
 
     std::size_t size() const { return rows_.size(); }
     bool full() const { return rows_.size() >= Capacity; }
@@ -37,5 +48,28 @@ public:
 private:
     std::vector<ScoreRow> rows_;
 };
+
+// The three tables in their fixed order, which is also the order of the tabs, of the file's
+// sections and of the ranking steps.
+enum TableId : int { ScoresTable = 0, CombosTable = 1, ChainsTable = 2 };
+inline constexpr int TableCount = 3;
+
+using HighScoreTables = std::array<HighScoreTable, TableCount>;
+
+// The column a table is ranked by (Score, Combo or Chain), as a row stores it and as a finished
+// game brings it.
+struct KeyColumn {
+    std::string ScoreRow::*text;
+    std::int64_t FinishedGame::*figure;
+};
+
+inline KeyColumn keyColumn(int table)
+{
+    switch (table) {
+    case ScoresTable: return {&ScoreRow::score, &FinishedGame::score};
+    case CombosTable: return {&ScoreRow::combo, &FinishedGame::bestCombo};
+    default: return {&ScoreRow::chain, &FinishedGame::bestChain};
+    }
+}
 
 }  // namespace quarrix::records

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ class ItemCodec {
 public:
     static std::string decode(std::string_view bytes);
     static std::string encode(std::string_view text);
+    // The bytes of the first `characters` characters of UTF-8 text, so that a cut never splits one.
+    static std::size_t prefixBytes(std::string_view text, std::size_t characters);
 };
 
 }  // namespace quarrix::records

@@ -1,16 +1,24 @@
 #include "ScoreKeeper.h"
 
-#include "FileLock.h"
-#include "HighScoresReader.h"
-#include "HighScoresWriter.h"
-#include "TableRanker.h"
+#include "HighScoresFile.h"
 
-#include <unistd.h>
-#include <climits>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
 namespace quarrix::records {
+
+namespace {
+QString qtPath(const std::string& path)
+{
+    return QFile::decodeName(path.c_str());
+}
+}  // namespace
 
 ScoreKeeper::ScoreKeeper(Services services, std::string path)
     : prompt_(services.prompt), messages_(services.messages), panel_(services.panel), path_(std::move(path))
@@ -18,7 +26,7 @@ ScoreKeeper::ScoreKeeper(Services services, std::string path)
 
 bool ScoreKeeper::load()
 {
-    seen_ = FileStore::stamp(path_);
+    seen_ = stamp();
     if (!readInto(tables_)) {
         messages_.showMessage(std::string(LoadErrorMessage));
         return false;
@@ -29,12 +37,23 @@ bool ScoreKeeper::load()
 
 bool ScoreKeeper::save()
 {
-    const std::string failure = FileStore::replace(path_, HighScoresWriter::write(tables_));
+    // QSaveFile writes a new file beside the old one, flushes it to the disk and only then
+    // renames it over the old one; on any failure it removes the new file again.
+    const std::string bytes = HighScoresWriter::write(tables_);
+    QSaveFile file(qtPath(path_));
+    std::string failure;
+    if (!file.open(QIODevice::WriteOnly)) {
+        failure = "cannot create the new file";
+    } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        failure = "cannot write the new file";
+    } else if (!file.commit()) {
+        failure = "cannot replace the old file";
+    }
     if (failure.empty()) {
-        seen_ = FileStore::stamp(path_);
+        seen_ = stamp();
         return true;
     }
-    messages_.showMessage(saveFailureMessage(failure));
+    messages_.showMessage(saveFailureMessage(failure + ": " + file.errorString().toStdString()));
     return false;
 }
 
@@ -50,8 +69,10 @@ void ScoreKeeper::processScore(const FinishedGame& game)
     }
     {
         // Another copy may have saved while the names were typed: its tables, with this game's
-        // rows placed in them again, are saved. Without the lock within the wait, save all the same.
-        const FileLock lock(path_ + ".lock", std::chrono::milliseconds(1500));
+        // rows placed in them again, are saved. Without the lock within the wait, save all the
+        // same. A lock whose holder has died is stale, and QLockFile takes it over at once.
+        QLockFile lock(qtPath(path_ + ".lock"));
+        lock.tryLock(1500);
         if (catchUp()) {
             for (const auto& [t, row] : entered) {
                 TableRanker::place(tables_[static_cast<std::size_t>(t)], t, row);
@@ -62,12 +83,24 @@ void ScoreKeeper::processScore(const FinishedGame& game)
     refreshPanel();
 }
 
+// Qt's file information has no inode, and its times are whole milliseconds: stat() tells apart
+// two versions saved within one millisecond.
+ScoreKeeper::Stamp ScoreKeeper::stamp() const
+{
+    struct stat info {};
+    if (::stat(path_.c_str(), &info) != 0) {
+        return {};
+    }
+    return Stamp{info.st_dev, info.st_ino, static_cast<unsigned long long>(info.st_size), info.st_mtim.tv_sec,
+                 info.st_mtim.tv_nsec};
+}
+
 // Takes in the tables another copy of the game saved since this one last read or wrote the file.
 // A file that does not read whole is not taken: the tables stay as they were, so no record made
 // here is lost. Returns whether the tables were replaced.
 bool ScoreKeeper::catchUp()
 {
-    const FileStore::Stamp now = FileStore::stamp(path_);
+    const Stamp now = stamp();
     if (now == seen_) {
         return false;
     }
@@ -82,9 +115,15 @@ bool ScoreKeeper::catchUp()
 
 bool ScoreKeeper::readInto(HighScoreTables& tables) const
 {
-    std::string bytes;
-    return FileStore::read(path_, HighScoresReader::MaxFileBytes, bytes) == FileStore::ReadStatus::Read &&
-           HighScoresReader::read(bytes, tables) == ReadOutcome::Loaded;
+    QFile file(qtPath(path_));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;  // also a folder in the way
+    }
+    // One byte past the limit is enough for the reader to refuse a file that is too large.
+    const QByteArray bytes = file.read(static_cast<qint64>(HighScoresReader::MaxFileBytes) + 1);
+    return file.error() == QFileDevice::NoError &&
+           HighScoresReader::read(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  tables) == ReadOutcome::Loaded;
 }
 
 void ScoreKeeper::refreshPanel()
@@ -95,11 +134,7 @@ void ScoreKeeper::refreshPanel()
 
 std::string ScoreKeeper::saveFailureMessage(const std::string& reason) const
 {
-    std::string where = path_;
-    char cwd[PATH_MAX];
-    if (!path_.starts_with('/') && ::getcwd(cwd, sizeof cwd) != nullptr) {
-        where = std::string(cwd) + "/" + path_;
-    }
+    const std::string where = QFile::encodeName(QDir::current().absoluteFilePath(qtPath(path_))).toStdString();
     return "Error: The HighScore Table could not be saved to the file '" + where + "' (" + reason +
            "). The file keeps the tables it held before; the new scores stay in the Records window until the "
            "next save.";

@@ -1,16 +1,27 @@
 #pragma once
 
-#include "FileStore.h"
-#include "HighScoreTables.h"
-#include "HighestPanel.h"
-#include "MessageSink.h"
-#include "NamePrompt.h"
-#include "game/FinishedGame.h"
+#include "HighScoreTable.h"
+#include "Ranking.h"
+#include "game/GameServices.h"
 
 #include <string>
 #include <string_view>
 
 namespace quarrix::records {
+
+// Shows the player a message and waits until it is closed.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void showMessage(const std::string& text) = 0;
+};
+
+// The main window's Highest panel: the tops of the three tables, shown as stored.
+class HighestPanel {
+public:
+    virtual ~HighestPanel() = default;
+    virtual void showHighest(const std::string& score, const std::string& combo, const std::string& chain) = 0;
+};
 
 // Keeps the three tables of the records window: loads them from the HighScores file, ranks a
 // finished game in them, saves them back and keeps the Highest panel up to date.
@@ -35,8 +46,9 @@ public:
     // Reads the file into the tables and refreshes the panel. On any failure shows the load error
     // once, keeps the rows read before it and leaves the panel as it was. Returns whether it loaded.
     bool load();
-    // Writes the tables to the file. On failure tells the player which file and why; the tables
-    // stay as they are. Returns whether it saved.
+    // Replaces the file with the tables, whole: a crash or a full disk leaves the old file or the
+    // new one, never a part. On failure tells the player which file and why; the tables stay as
+    // they are. Returns whether it saved.
     bool save();
     // Ranks the game in the scores, combos and chains tables in turn (one name prompt per table
     // it enters), then saves and refreshes the panel, also when it entered none. Another copy of
@@ -45,6 +57,15 @@ public:
     void processScore(const FinishedGame& game);
 
 private:
+    // What tells one version of the file from the next: a replaced file has a new inode, a file
+    // rewritten in place a new size or modification time. Equal for a file that is missing.
+    struct Stamp {
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long seconds = 0, nanoseconds = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+
+    Stamp stamp() const;
     bool catchUp();
     // Reads the whole file into `tables`; false when it is missing, too large or damaged.
     bool readInto(HighScoreTables& tables) const;
@@ -56,7 +77,7 @@ private:
     HighestPanel& panel_;
     std::string path_;
     HighScoreTables tables_;
-    FileStore::Stamp seen_;  // the file as this program last read or wrote it
+    Stamp seen_;  // the file as this program last read or wrote it
 };
 
 }  // namespace quarrix::records

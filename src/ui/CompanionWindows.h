@@ -1,7 +1,6 @@
 #pragma once
 
-#include "game/FinishedGame.h"
-#include "game/SoundInterface.h"
+#include "game/GameServices.h"
 
 namespace quarrix::records {
 class HighestPanel;

@@ -4,10 +4,9 @@
 #include "Dialogs.h"
 #include "QtDropTimer.h"
 #include "TwipScale.h"
-#include "game/AnimationInterface.h"
 #include "game/Game.h"
-#include "game/GameOverHandler.h"
-#include "records/HighestPanel.h"
+#include "game/GameServices.h"
+#include "records/ScoreKeeper.h"
 
 #include <QMainWindow>
 

@@ -2,10 +2,7 @@
 
 #include "Dialogs.h"
 #include "TwipScale.h"
-#include "game/FinishedGame.h"
-#include "records/HighestPanel.h"
-#include "records/MessageSink.h"
-#include "records/NamePrompt.h"
+#include "game/GameServices.h"
 #include "records/ScoreKeeper.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/DropTimer.h"
+#include "game/GameServices.h"
 
 #include <QTimer>
 

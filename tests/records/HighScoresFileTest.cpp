@@ -1,7 +1,6 @@
 #include "RecordsFakes.h"
-#include "records/HighScoresReader.h"
-#include "records/HighScoresWriter.h"
-#include "records/RankingTexts.h"
+#include "records/HighScoresFile.h"
+#include "records/Ranking.h"
 #include "records/ScoreKeeper.h"
 
 #include <gtest/gtest.h>
@@ -49,36 +48,26 @@ TEST(HighScoresReader, ItemRulesAndDamage)
         {"a file over 1 MiB", std::string((1 << 20) + 4, ','), Bad, {}},  // of empty items: well-formed, only large
     };
     for (const auto& [why, bytes, outcome, expected] : cases) {
+        SCOPED_TRACE(why);
         HighScoreTables tables;
-        EXPECT_TRUE(HighScoresReader::read(bytes, tables) == outcome && tables == expected) << why;
+        EXPECT_EQ(HighScoresReader::read(bytes, tables), outcome);
+        EXPECT_EQ(tables, expected);
     }
 }
 
-TEST(HighScoresRoundTrip, ItemsAreWrittenQuotedAndReadBackUnchanged)
+// Typed names are cleaned and marked with the speed; each item is written in the old code page
+// when it fits and would not read as UTF-8, else in UTF-8; everything reads back unchanged.
+TEST(HighScoresRoundTrip, NamesAreStoredSafelyInEitherEncoding)
 {
-    EXPECT_EQ(HighScoresWriter::write(tablesOf({{"Ann", "30", "2", "5"}}, {}, {{"a,b", "1", "9", "8"}})),
-              quotedLines({"Ann", "30", "2", "5", "NEXT", "Nobody (100%)", "0", "0", "0", "NEXT", "a,b", "1", "9", "8",
-                           "NEXT"}));
-    const std::tuple<std::string, int, std::string> cases[] = {
+    const std::tuple<std::string, int, std::string> typed[] = {
         {"say \"hi\", Zo\u00eb", 1000, "say 'hi', Zo\u00eb (spd=0)"},  // bytes above 127 are letters, not controls
         {"two\r\nlines\tand\x01\x7F", 1000, "two  lines and   (spd=0)"},
         // the cap counts characters, never splits one, and leaves the speed mark
         {std::string(63, 'n') + "\u738b\u738b", 250, std::string(63, 'n') + "\u738b (spd=+75%)"},
         {"NEXT", 1, "NEXT "},  // with no speed mark it would end the table when read back
     };
-    HighScoreTables tables, back;
-    for (std::size_t i = 0; const auto& [typed, intervalMs, stored] : cases) {
-        EXPECT_EQ(RankingTexts::storedName(typed, intervalMs), stored);
-        tables[0].storeRow(i++, ScoreRow{stored, "3", "1", "2"});
-    }
-    EXPECT_TRUE(HighScoresReader::read(HighScoresWriter::write(tables), back) == ReadOutcome::Loaded && back == tables);
-}
-
-TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
-{
-    const std::pair<std::string, std::string> cases[] = {
+    const std::pair<std::string, std::string> written[] = {
         // as typed, as written
-        {"Ann 7", "Ann 7"},
         {"Zo\u00eb", "Zo\xEB"},
         {"\u20acuro \u201cZ\u201d \u2013", "\x80uro \x93Z\x94 \x96"},  // signs Latin-1 lacks
         {"JO\u00c3O", "JO\xC3O"},                                      // C3 then a letter is not UTF-8
@@ -88,26 +77,30 @@ TEST(HighScoresRoundTrip, NamesUseTheOldCodePageWhereTheyFit)
         {"\u0081\u008d\u008f\u0090\u009d", "\x81\x8D\x8F\x90\x9D"},  // undefined in the code page
     };
     HighScoreTables tables, back;
-    for (std::size_t i = 0; const auto& [typed, bytes] : cases)
-        tables[0].storeRow(i++, ScoreRow{typed, "1", "2", "3"});
-    const std::string file = HighScoresWriter::write(tables);  // a file with items of both kinds
-    for (const auto& [typed, bytes] : cases) {
-        SCOPED_TRACE(typed);
+    for (std::size_t i = 0; const auto& [name, intervalMs, stored] : typed) {
+        EXPECT_EQ(RankingTexts::storedName(name, intervalMs), stored);
+        tables[1].storeRow(i++, ScoreRow{stored, "3", "1", "2"});
+    }
+    for (std::size_t i = 0; const auto& [name, bytes] : written)
+        tables[0].storeRow(i++, ScoreRow{name, "1", "2", "3"});
+    const std::string file = HighScoresWriter::write(tables);
+    for (const auto& [name, bytes] : written) {
+        SCOPED_TRACE(name);
         EXPECT_NE(file.find("\"" + bytes + "\"\r\n\"1\""), std::string::npos);
     }
-    EXPECT_TRUE(HighScoresReader::read(file, back) == ReadOutcome::Loaded && back == tables);
+    EXPECT_EQ(HighScoresReader::read(file, back), ReadOutcome::Loaded);
+    EXPECT_EQ(back, tables);
 }
 
 TEST_F(ScoreKeeperTest, AFolderInTheWayIsReportedWithItsPath)
 {
     std::filesystem::create_directory("HighScores");
     EXPECT_FALSE(keeper.load());
-    EXPECT_TRUE(fakes.messages.size() == 1 && fakes.highest.empty());  // the panel keeps what it shows
+    EXPECT_EQ(fakes.messages.size(), 1U);
     keeper.processScore(quarrix::FinishedGame{50, 2, 3, 1000});
-    const auto where = "'" + dir.path.string() + "/HighScores' (cannot replace the old file: Is a directory)";
+    const auto where =
+        "'" + dir.path.string() + "/HighScores' (cannot create the new file: Filename refers to a directory)";
     EXPECT_NE(fakes.messages.at(1).find(where), std::string::npos) << fakes.messages.back();
-    EXPECT_EQ(fakes.highest, (std::vector<std::string>{"50", "2", "3"}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // the new file beside it is gone
 }
 
 TEST_F(ScoreKeeperTest, EveryGameSavesByReplacingTheWholeFile)
@@ -115,25 +108,57 @@ TEST_F(ScoreKeeperTest, EveryGameSavesByReplacingTheWholeFile)
     std::vector<std::string> items;  // full tables as older versions wrote them, one byte a letter
     for (int row = 1; row <= 30; ++row) {
         items.insert(items.end(), {"Zo\xEB \x80\x81", "9", "9", "9"});
-        items.resize(items.size() + (row % 10 == 0 ? 1 : 0), "NEXT");
+        if (row % 10 == 0)
+            items.push_back("NEXT");
     }
     const std::string old = quotedLines(items);
     writeFile("HighScores", old);
     ASSERT_TRUE(keeper.load());
     EXPECT_EQ(keeper.tables()[2].row(9).name, "Zo\u00eb \u20ac\u0081");
-    // A crash at any moment must leave a whole file: the new one is moved in, the old never removed first.
+    // A crash at any moment must leave a whole file: the new one is moved in, the old never removed
+    // first; the lock beside it is made before and removed after.
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(::inotify_add_watch(watch, ".", IN_DELETE | IN_MOVED_TO), 0);
+    ASSERT_GE(::inotify_add_watch(watch, ".", IN_CREATE | IN_DELETE | IN_MOVED_TO), 0);
     keeper.processScore(quarrix::FinishedGame{1, 1, 1, 1000});
+    const std::tuple<std::string_view, std::uint32_t, const char*> words[] = {
+        {"HighScores.lock", IN_CREATE, "locked;"},
+        {"HighScores", IN_DELETE, "removed;"},
+        {"HighScores", IN_MOVED_TO, "moved in;"},
+        {"HighScores.lock", IN_DELETE, "unlocked;"}};
     std::string seen;
     alignas(inotify_event) char buffer[4096];
     for (ssize_t at = 0, n = ::read(watch, buffer, sizeof buffer); at < n;) {  // one read holds them all
         const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-        const bool mine = std::string_view(event->name) == "HighScores";  // the lock beside it comes and goes
-        seen += !mine ? "" : (event->mask & IN_DELETE) != 0 ? "removed;" : "moved in;";
+        for (const auto& [name, mask, word] : words) {
+            if (name == event->name && (event->mask & mask) != 0)
+                seen += word;
+        }
         at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
     }
     ::close(watch);
-    EXPECT_EQ(seen, "moved in;");
+    EXPECT_EQ(seen, "locked;moved in;unlocked;");
     EXPECT_EQ(readFile("HighScores"), old);  // no entry: the same bytes again
+}
+
+TEST(TableRanker, RanksNumericallyWithTiesPlacedBelow)
+{
+    HighScoreTables tables;  // compared as text, "900" would beat "1000"; a file may hold fractions too
+    for (std::size_t i = 0;
+         const char* score : {"1000", "900", "500", "500", "12.5", "12.05", "-3", "-4", "-5", "-6"}) {
+        tables[ScoresTable].storeRow(i++, ScoreRow{"r", score, "0", "-9"});
+    }
+    const std::pair<double, std::size_t> cases[] = {{1001, 0}, {1000, 1}, {950, 1}, {501, 2}, {500, 4},
+                                                    {12.5, 5}, {12.1, 5}, {12, 6},  {0, 6},   {-6, 10}};
+    for (const auto& [value, index] : cases)
+        EXPECT_EQ(TableRanker::insertionIndex(tables[0], ScoresTable, value), index) << value;
+    EXPECT_EQ(TableRanker::insertionIndex(tables[0], CombosTable, -5), 10U);  // every combo is 0, every chain -9
+    EXPECT_EQ(TableRanker::insertionIndex(tables[0], ChainsTable, -5), 0U);
+    RecordsFakes prompt;
+    EXPECT_EQ(TableRanker::rank(tables[0], ScoresTable, quarrix::FinishedGame{-6, 1, 1, 1000}, prompt), std::nullopt);
+    for (const auto& [t, at] : {std::pair{ScoresTable, 2U}, {CombosTable, 1U}, {ChainsTable, 0U}}) {
+        EXPECT_EQ(TableRanker::rank(tables[t], t, quarrix::FinishedGame{501, 0, 5, 1000}, prompt), at) << t;
+    }
+    ASSERT_EQ(std::pair(prompt.prompts.size(), tables[0].size()), (std::pair<std::size_t, std::size_t>(3, 10)));
+    EXPECT_EQ(prompt.prompts[0], RankingTexts::namePrompt(ScoresTable, 3, true));  // the refused game was not asked
+    EXPECT_EQ(tables[0].row(2), (ScoreRow{" (spd=0)", "501", "0", "5"}));
 }

@@ -1,8 +1,11 @@
 #include "RecordsFakes.h"
-#include "records/FileLock.h"
 #include "records/ScoreKeeper.h"
 
 #include <gtest/gtest.h>
+#include <QLockFile>
+
+#include <sys/wait.h>
+#include <csignal>
 
 namespace quarrix::records {  // two copies of the game in one folder: neither may erase the other's records
 
@@ -38,15 +41,21 @@ TEST(SharedFolder, TwoCopiesRankingAtOnceKeepBothGames)
     EXPECT_EQ(scores(first), "600 500 300 200 0 ");
 }
 
-TEST(SharedFolder, OnlyAHeldLockBlocksAndItsFileGoesWithIt)
+TEST(SharedFolder, ALockLeftByAKilledCopyIsTakenOverAndGoesWithTheSave)
 {
     test::TempWorkingDir dir;
-    test::writeFile("HighScores.lock", "");  // as a copy killed while saving leaves it
-    {
-        const FileLock first("HighScores.lock", std::chrono::milliseconds(0));
-        EXPECT_TRUE(first.held() && !FileLock("HighScores.lock", std::chrono::milliseconds(50)).held());
+    const pid_t copy = ::fork();
+    if (copy == 0) {  // a copy killed while it holds the lock
+        QLockFile lock("HighScores.lock");
+        lock.tryLock(0);
+        ::raise(SIGKILL);
     }
-    EXPECT_FALSE(std::filesystem::exists("HighScores.lock"));
+    ASSERT_EQ(::waitpid(copy, nullptr, 0), copy);
+    ASSERT_TRUE(std::filesystem::exists("HighScores.lock"));
+    test::RecordsFakes ann;
+    ScoreKeeper({ann, ann, ann}).processScore(FinishedGame{300, 0, 0, 1000});
+    EXPECT_FALSE(std::filesystem::exists("HighScores.lock"));  // only the holder removes it
+    EXPECT_NE(test::readFile("HighScores").find("\"300\""), std::string::npos);
 }
 
 }  // namespace quarrix::records

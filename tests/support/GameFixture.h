@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/Command.h"
 #include "game/Game.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <ranges>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,49 +32,49 @@ inline int countFilled(const Board& board)
     return static_cast<int>(std::ranges::count_if(std::views::iota(0, Board::Cells), filled));
 }
 
-// The rules' outside world. It deals prepared values, then 0, and notes every call in `calls`, in
-// order, a word each (what each word means is written beside the call that notes it).
+// The rules' outside world. It deals prepared values, then 0, and notes every call in `calls`, a
+// word and a blank each, in order (what each word means is written beside the call that notes it).
 class Outside final : public DropTimer,
                       public SoundInterface,
                       public AnimationInterface,
                       public GameOverHandler,
                       public RandomSource {
 public:
-    std::string calls;
+    std::string calls, collisions, destructions;  // the last two: the sounds' columns alone, "434"
     std::vector<float> values;
-    bool on = false, musicOff = false;
+    bool on = false;
     int ms = 1000;
 
-    // The columns of the sounds of one kind, in order: of('c') == "434" for three collisions.
-    std::string of(char kind) const
-    {
-        std::string out, word;
-        for (std::istringstream in(calls); in >> word;)
-            out += word.size() == 2 && word[0] == kind ? word.substr(1) : "";
-        return out;
-    }
     bool enabled() const override { return on; }
     void setEnabled(bool enable) override { on = enable; }
     int interval() const override { return ms; }
     void setInterval(int milliseconds) override { ms = milliseconds; }
-    float next() override { return drawn < values.size() ? values[drawn++] : 0.0F; }
-    void playCollision(std::int16_t p) override { add("c" + std::to_string(p)); }    // "c3": collision in column 3
-    void playDestruction(std::int16_t p) override { add("d" + std::to_string(p)); }  // "d2": burst in column 2
-    void cleanUpBuffers() override { add("x"); }                                     // "x": sound buffers cleaned up
-    bool musicDisabled() override { return musicOff; }
-    void setMusicSpeed(std::int16_t h) override { add("s" + std::to_string(h)); }    // "s9": music speed for height 9
-    void pause(int ms) override { add(ms == 75 ? "p" : "p" + std::to_string(ms)); }  // "p": 75 ms pause; "p40": 40 ms
-    void repaintNow() override { add("r"); }                                         // "r": an immediate repaint
-    void showGameOver() override { add(on ? "g!" : "g"); }  // "g": game-over message, timer off; "g!": still on
-    // "=score,combo,chain,interval": the finished game handed to the ranking
+    float next() override
+    {
+        if (drawn == values.size())
+            return 0.0F;
+        return values[drawn++];
+    }
+    void playCollision(std::int16_t p) override { add("c", p, collisions); }      // "c3": collision in column 3
+    void playDestruction(std::int16_t p) override { add("d", p, destructions); }  // "d2": burst in column 2
+    void cleanUpBuffers() override { calls += "x "; }                             // "x": sound buffers cleaned up
+    bool musicDisabled() override { return false; }
+    void setMusicSpeed(std::int16_t h) override { calls += "s" + std::to_string(h) + " "; }  // "s9": for height 9
+    void pause(int wait) override { calls += "p" + std::to_string(wait) + " "; }             // "p75": a 75 ms pause
+    void repaintNow() override { calls += "r "; }                              // "r": an immediate repaint
+    void showGameOver() override { calls += "g" + std::to_string(on) + " "; }  // "g0": game over, timer off
+    // "=score/interval": the finished game handed to the ranking, with the speed it was played at
     void processScore(const FinishedGame& g) override
     {
-        add("=" + std::to_string(g.score) + "," + std::to_string(g.bestCombo) + "," + std::to_string(g.bestChain) +
-            "," + std::to_string(g.intervalMs));
+        calls += "=" + std::to_string(g.score) + "/" + std::to_string(g.intervalMs) + " ";
     }
 
 private:
-    void add(const std::string& word) { calls += (calls.empty() ? "" : " ") + word; }
+    void add(const char* kind, std::int16_t column, std::string& columns)
+    {
+        calls += kind + std::to_string(column) + " ";
+        columns += std::to_string(column);
+    }
     std::size_t drawn = 0;
 };
 
@@ -100,7 +98,7 @@ protected:
         board().place(c1, r1, gem1);
         pair() = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
         log.on = true;
-        log.calls.clear();
+        log.calls = log.collisions = log.destructions = "";
     }
 
     // Lands a pair that is already resting: one tick finds both gems blocked.

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "records/HighestPanel.h"
-#include "records/MessageSink.h"
-#include "records/NamePrompt.h"
+#include "records/ScoreKeeper.h"
 
-#include <cstdlib>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <numeric>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -27,15 +25,22 @@ public:
         prompts.push_back(prompt);
         if (meanwhile)
             std::exchange(meanwhile, nullptr)();
-        return prompts.size() <= answers.size() ? answers[prompts.size() - 1] : std::string();
+        if (prompts.size() > answers.size())
+            return {};
+        return answers[prompts.size() - 1];
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void showHighest(const std::string& s, const std::string& c, const std::string& h) override { highest = {s, c, h}; }
 };
 
-// A working directory of its own for one test; a failed mkdtemp leaves none, and changing into it throws.
+// A working directory of its own for one test, named by the process: ctest runs each test alone.
 struct TempWorkingDir {
-    TempWorkingDir() { std::filesystem::current_path(path = ::mkdtemp(pattern.data()) != nullptr ? pattern : ""); }
+    TempWorkingDir()
+    {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directory(path);
+        std::filesystem::current_path(path);
+    }
     ~TempWorkingDir()
     {
         std::error_code ignored;  // a destructor must not throw
@@ -43,8 +48,9 @@ struct TempWorkingDir {
         std::filesystem::remove_all(path, ignored);
     }
 
-    std::filesystem::path previous = std::filesystem::current_path(), path;
-    std::string pattern = (std::filesystem::temp_directory_path() / "quarrix-test-XXXXXX").string();
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("quarrix-test-" + std::to_string(::getpid()));
 };
 
 inline void writeFile(const std::string& path, const std::string& bytes)
@@ -59,8 +65,10 @@ inline std::string readFile(const std::string& path)
 
 inline std::string quotedLines(const std::vector<std::string>& items)
 {
-    const auto quoted = [](std::string out, const std::string& item) { return out + "\"" + item + "\"\r\n"; };
-    return std::accumulate(items.begin(), items.end(), std::string(), quoted);
+    std::string out;
+    for (const std::string& item : items)
+        out += "\"" + item + "\"\r\n";
+    return out;
 }
 
 }  // namespace quarrix::test

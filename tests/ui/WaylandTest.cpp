@@ -30,8 +30,8 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
 {
     QTemporaryDir dir;
     const QString run = dir.filePath("run"), socket = run + "/quarrix-test";
-    ASSERT_TRUE(QDir().mkpath(run) &&
-                QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    ASSERT_TRUE(QDir().mkpath(run));
+    ASSERT_TRUE(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     quarrix::test::writeFile(dir.filePath("HighScores").toStdString(),
                              quarrix::test::quotedLines({"NEXT", "NEXT", "NEXT"}));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

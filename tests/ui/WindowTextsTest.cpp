@@ -1,6 +1,6 @@
 // Every text the windows show stands exactly as the game has always written it, typos included.
 #include "ThreeWindows.h"
-#include "records/RankingTexts.h"
+#include "records/Ranking.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

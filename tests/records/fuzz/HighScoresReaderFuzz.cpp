@@ -1,7 +1,6 @@
 // libFuzzer target for the HighScores reader. Whatever the bytes, reading must stay within its
 // bounds, and whatever it loaded (also from a damaged file) must save and read back the same.
-#include "records/HighScoresReader.h"
-#include "records/HighScoresWriter.h"
+#include "records/HighScoresFile.h"
 
 #include <cstdint>
 #include <cstdlib>
