@@ -5,10 +5,10 @@
 #include "sound/OpenAlAudio.h"
 #include "ui/DeviceWatch.h"
 #include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/PadBinding.h"
-#include "ui/QtDialogs.h"
 #include "ui/WindowLook.h"
-#include "ui/WindowSet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,14 +24,16 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral(QUARRIX_APP_ID));
     // Once for every window, menu and message box.
     QApplication::setFont(quarrix::ui::windowFont());
-    // The hidden companion windows must not keep the program alive; the main window ends it.
+    // The hidden records and sound windows must not keep the program alive; the main window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
     quarrix::ui::QtDialogs dialogs;
     quarrix::sound::OpenAlAudio audio;  // devices and decoded sounds, kept for the whole run
     const quarrix::ui::DeviceWatch watch(audio);
-    quarrix::ui::WindowSet windows(dialogs, audio);
-    quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
+    quarrix::ui::AppModel model(dialogs, audio, quarrix::gameRandom());
+    quarrix::ui::Form1 form(model);
+    quarrix::ui::Form2 records(model);
+    quarrix::ui::Form3 sound(dialogs, model);
     quarrix::pad::SdlPadSource pads;
     quarrix::pad::SteadyPadClock clock;
     quarrix::ui::PadBinding pad(pads, clock, form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));

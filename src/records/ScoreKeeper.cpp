@@ -19,6 +19,7 @@ ScoreKeeper::ScoreKeeper(Services services, std::string path)
 bool ScoreKeeper::load()
 {
     seen_ = FileStore::stamp(path_);
+    tables_ = HighScoreTables{};
     if (!readInto(tables_)) {
         messages_.showMessage(std::string(LoadErrorMessage));
         return false;

@@ -6,8 +6,6 @@
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/PadBinding.h"
-#include "ui/QtDialogs.h"
-#include "ui/WindowSet.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
@@ -29,10 +27,10 @@ struct FakeClock final : pad::PadClock {
 };
 
 // The falling pair's cells, whether it falls and whether the drop timer runs.
-std::array<int, 6> state(const ui::Form1& form)
+std::array<int, 6> state(const ui::AppModel& model)
 {
-    const FallingPair& p = form.game().field().pair;
-    return {p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1], p.PairActive, form.game().timer().enabled()};
+    const FallingPair& p = model.game().field().pair;
+    return {p.GemCol[0], p.GemRow[0], p.GemCol[1], p.GemRow[1], p.PairActive, model.game().timer().enabled()};
 }
 
 // The program's windows and dialogs, played with SDL's virtual joystick declared a game controller,
@@ -44,7 +42,7 @@ protected:
         if (!binding.start()) {
             GTEST_SKIP() << "SDL's game-controller subsystem does not start here";
         }
-        form.setPauseFunction([](int) {});
+        model.setPauseFunction([](int) {});
         form.show();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -70,9 +68,10 @@ protected:
     test::TempWorkingDir dir;
     ui::QtDialogs dialogs;
     sound::OpenAlAudio audio;
-    ui::WindowSet windows{dialogs, audio};
     FixedSeedRandom random;
-    ui::Form1 form{dialogs, windows, random};
+    ui::AppModel model{dialogs, audio, random};
+    ui::Form1 form{model};
+    ui::Form2 records{model};
     FakeClock time;
     pad::SdlPadSource source;
     ui::PadBinding binding{source, time, form, *form.findChild<QAction*>("M_F_NewGame")};
@@ -84,7 +83,8 @@ constexpr int LeftX = 100 + SDL_CONTROLLER_AXIS_LEFTX, LeftY = 100 + SDL_CONTROL
 TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
 {
     FixedSeedRandom keyRandom;
-    ui::Form1 keyed{dialogs, windows, keyRandom};                   // played alongside on the keyboard
+    ui::AppModel keyedModel{dialogs, audio, keyRandom};
+    ui::Form1 keyed{keyedModel};                                    // played alongside on the keyboard
     using Case = std::tuple<const char*, int, int, int, QWidget*>;  // input, value, its key (Space: none), active
     for (const auto& [name, input, value, key, active] : std::vector<Case>{
              {"Start, another program focused", SDL_CONTROLLER_BUTTON_START, 1, Qt::Key_Space, nullptr},
@@ -107,7 +107,7 @@ TEST_F(PadTest, EachInputActsAsItsKeyWouldOnlyWhileTheGameHasFocus)
         set(input, value);
         set(input, 0);
         key == Qt::Key_F1 ? keyed.findChild<QAction*>("M_F_NewGame")->trigger() : QTest::keyClick(&keyed, Qt::Key(key));
-        EXPECT_EQ(state(form), state(keyed));
+        EXPECT_EQ(state(model), state(keyedModel));
     }
 }
 
@@ -121,7 +121,7 @@ TEST_F(PadTest, AHeldDirectionActsAgainAfter250MsThenEvery50Ms)
         SCOPED_TRACE(ms[i]);
         time.now = ms[i];
         set(SDL_CONTROLLER_BUTTON_DPAD_DOWN, held[i]);
-        EXPECT_EQ(Board::SpawnLowerRow - form.game().field().pair.GemRow[0], dropped[i]);
+        EXPECT_EQ(Board::SpawnLowerRow - model.game().field().pair.GemRow[0], dropped[i]);
     }
 }
 
@@ -149,8 +149,8 @@ TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
         const bool cancel = prompt != nullptr && !prompt->labelText().contains(QStringLiteral("Scores"));
         return cancel                                         ? SDL_CONTROLLER_BUTTON_B
                : QApplication::activeModalWidget() != nullptr ? SDL_CONTROLLER_BUTTON_A
-               : windows.records().isVisible()                ? SDL_CONTROLLER_BUTTON_INVALID
-               : !form.game().timer().enabled()               ? SDL_CONTROLLER_BUTTON_START
+               : records.isVisible()                          ? SDL_CONTROLLER_BUTTON_INVALID
+               : !model.game().timer().enabled()              ? SDL_CONTROLLER_BUTTON_START
                : ++move % 12 < 4                              ? moves[move % 12]
                                                               : SDL_CONTROLLER_BUTTON_B;
     };
@@ -168,9 +168,9 @@ TEST_F(PadTest, AControllerPluggedInWhileRunningPlaysAWholeGame)
     form.findChild<QAction*>("M_S_175")->trigger();
     form.activateWindow();  // as the window manager gives the focus back once the message is gone
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.records().isVisible(); }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return records.isVisible(); }, 120000));
     EXPECT_TRUE(messages.contains(QStringLiteral("Game Over")));
-    const auto table = [&](const char* name) { return windows.records().findChild<QListWidget*>(name); };
+    const auto table = [&](const char* name) { return records.findChild<QListWidget*>(name); };
     EXPECT_EQ(table("listName_0")->findItems("Ada (spd=+75%)", Qt::MatchExactly).size(), 1);
     EXPECT_EQ(table("listName_2")->findItems(" (spd=+75%)", Qt::MatchExactly).size(), 1);
 }

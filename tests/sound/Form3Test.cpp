@@ -1,5 +1,5 @@
-#include "FakeAudio.h"
 #include "UiFakes.h"
+#include "game/FixedSeedRandom.h"
 #include "ui/Form3.h"
 
 #include <QCheckBox>
@@ -13,20 +13,26 @@
 using namespace quarrix;
 
 struct Form3Test : ::testing::Test {
+    Form3Test() { model.loadSound(); }
     void click(const char* name) const { QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton); }
 
     test::FakeDialogs dialogs;
     test::FakeAudio audio;
-    ui::Form3 form{dialogs, audio};
-    test::FakeAudio::Buffer& music() { return audio.records.at(0); }  // loaded by the window
+    FixedSeedRandom random;
+    ui::AppModel model{dialogs, audio, random};
+    ui::Form3 form{dialogs, model};
+    test::FakeAudio::Buffer& music() { return audio.records.at(0); }  // loaded with the sound
 };
 
 TEST_F(Form3Test, MusicPausesWhenPlayIsClickedWithBGMDisabled)
 {
-    EXPECT_TRUE(music().file == "BGM_2.wav" && music().status == (sound::StatusPlaying | sound::StatusLooping));
+    EXPECT_EQ(music().file, "BGM_2.wav");
+    EXPECT_EQ(music().status, sound::StatusPlaying | sound::StatusLooping);
     form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
     click("cmdBGMPlay");
-    EXPECT_TRUE(form.musicDisabled() && music().status == 0U && music().live);  // paused, still loaded
+    EXPECT_EQ(model.musicDisabled(), true);
+    EXPECT_EQ(music().status, 0U);  // paused, still loaded
+    EXPECT_EQ(music().live, true);
 }
 
 TEST_F(Form3Test, PlayRefusesAMusicNameNotEndingInWav)

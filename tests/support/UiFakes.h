@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/CompanionWindows.h"
-#include "ui/Dialogs.h"
+#include "FakeAudio.h"
+#include "ui/AppModel.h"
 
 #include <QStringList>
 
@@ -23,31 +23,31 @@ public:
     QStringList answers, messages, fileDialogs;
 };
 
-// Companion windows that note what the main window asks of them; their sound stays silent.
-class FakeCompanions final : public ui::CompanionWindows, public SoundInterface {
+// The program's model, which tells the test of the rules' calls as they happen and keeps every
+// finished game; each call then goes on to the model as usual.
+class HeardModel final : public ui::AppModel {
 public:
-    void loadRecords(records::HighestPanel& /*panel*/) override { calls << QStringLiteral("load records"); }
-    void loadSound() override
+    using AppModel::AppModel;
+
+    void playDestruction(std::int16_t position) override
     {
-        calls << QStringLiteral("load sound");
-        onLoadSound();
+        onDestroy();
+        AppModel::playDestruction(position);
     }
-    void showRecords(int tab) override { calls << QStringLiteral("records %1").arg(tab); }
-    void showSoundOptions() override { calls << QStringLiteral("sound options"); }
-    void processScore(const FinishedGame& g) override { finished.push_back(g); }
-    SoundInterface& sound() override { return *this; }
+    void cleanUpBuffers() override
+    {
+        onLanding();
+        AppModel::cleanUpBuffers();
+    }
+    void processScore(const FinishedGame& game) override
+    {
+        finished.push_back(game);
+        AppModel::processScore(game);
+    }
 
-    void playCollision(std::int16_t /*position*/) override {}
-    void playDestruction(std::int16_t /*position*/) override { onDestroy(); }
-    void cleanUpBuffers() override { onLanding(); }
-    bool musicDisabled() override { return false; }
-    void setMusicSpeed(std::int16_t /*height*/) override {}
-
-    QStringList calls;
     std::vector<FinishedGame> finished;
     std::function<void()> onDestroy = [] {};  // at each destruction sound, in the middle of a resolution
     std::function<void()> onLanding = [] {};  // once at the end of every landing, before the next pair
-    std::function<void()> onLoadSound = [] {};
 };
 
 }  // namespace quarrix::test

@@ -1,20 +1,15 @@
-// The main window's wiring: keys, menus, figures, each step of a resolution, companions that come back.
+// The main window's wiring: keys, menus, figures, each step of a resolution, closed windows that come back.
 #include "GameFixture.h"
-#include "RecordsFakes.h"
-#include "UiFakes.h"
-#include "game/FixedSeedRandom.h"
-#include "sound/OpenAlAudio.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ThreeWindows.h"
 #include "ui/PlayfieldWidget.h"
-#include "ui/WindowSet.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
-#include <QPointer>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -26,7 +21,7 @@ class Form1Test : public ::testing::Test {
 protected:
     QString label(const char* name) const { return form.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
     QAction* action(const char* name) const { return form.findChild<QAction*>(QString::fromLatin1(name)); }
-    Playfield& field() { return form.game().mutableField(); }
+    Playfield& field() { return model.game().mutableField(); }
     // Shortcuts and immediate repaints need a shown, exposed and active window.
     void showActive()
     {
@@ -35,19 +30,25 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
+    test::TempWorkingDir dir;
     test::FakeDialogs dialogs;
-    test::FakeCompanions companions;
+    test::FakeAudio audio;
     FixedSeedRandom random;
-    ui::Form1 form{dialogs, companions, random};
+    test::HeardModel model{dialogs, audio, random};
+    ui::Form1 form{model};
 };
 
-TEST_F(Form1Test, MenuItemsReachTheCompanionsAndSpeedsLockInAGame)
+TEST_F(Form1Test, MenuItemsReachTheModelAndSpeedsLockInAGame)
 {
+    QSignalSpy records(&model, &ui::AppModel::recordsWanted);
+    QSignalSpy sound(&model, &ui::AppModel::soundOptionsWanted);
     for (const char* name : {"M_R_S", "H_R_Co", "H_R_Ch", "M_S_S", "M_H_hmm", "M_F_NewGame"})
         action(name)->trigger();
-    EXPECT_EQ(companions.calls, (QStringList{"records 0", "records 1", "records 2", "sound options"}));
+    EXPECT_EQ(records, (QList<QVariantList>{{0}, {1}, {2}}));
+    EXPECT_EQ(sound.size(), 1);
     action("M_S_50")->trigger();  // refused during a game: the old check stays
-    EXPECT_TRUE(action("M_S_0")->isChecked() && !action("M_S_50")->isChecked());
+    EXPECT_EQ(action("M_S_0")->isChecked(), true);
+    EXPECT_EQ(action("M_S_50")->isChecked(), false);
     EXPECT_TRUE(action("M_S_0")->actionGroup()->isExclusive());  // drawn as one choice among the speeds
 }
 
@@ -62,7 +63,7 @@ TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
     }
     QTest::keyClick(&form, Qt::Key_Down);
     QTest::keyEvent(QTest::Press, &form, Qt::Key_Down);  // a repeated key-down acts once more
-    const FallingPair& pair = form.game().field().pair;
+    const FallingPair& pair = model.game().field().pair;
     EXPECT_EQ(pair.GemCol, (std::array<int, 2>{3, 2}));
     EXPECT_EQ(pair.GemRow, (std::array<std::int16_t, 2>{12, 12}));
 
@@ -93,7 +94,7 @@ TEST_F(Form1Test, EachRemovalStepIsPaintedBeforeTheNext)
     PaintCounter counter;
     form.playfield()->installEventFilter(&counter);
     QStringList seen;  // paints so far and the score shown, at each destruction sound
-    companions.onDestroy = [&] { seen << QString::number(counter.paints) + " " + label("lblCScore"); };
+    model.onDestroy = [&] { seen << QString::number(counter.paints) + " " + label("lblCScore"); };
     QTest::keyClick(&form, Qt::Key_Down);
     EXPECT_EQ(seen, (QStringList{"0 0", "1 20", "2 20"}));
 }
@@ -105,35 +106,47 @@ TEST_F(Form1Test, RecordsLoadFirstAndSoundAfterTheFirstFrame)
     PaintCounter counter;
     form.playfield()->installEventFilter(&counter);
     int paintsBeforeSound = -1;
-    companions.onLoadSound = [&] { paintsBeforeSound = counter.paints; };
+    QObject::connect(&model, &ui::AppModel::soundLoaded, [&] { paintsBeforeSound = counter.paints; });
     form.load();
-    EXPECT_EQ(companions.calls, QStringList{"load records"});
+    EXPECT_EQ(dialogs.messages.size(), 1);  // no file yet: the load error
+    EXPECT_EQ(audio.createCalls, 0);
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return paintsBeforeSound >= 0; })) << "no sound at start-up";
     EXPECT_GT(paintsBeforeSound, 0);
-    EXPECT_EQ(companions.calls, (QStringList{"load records", "load sound"}));
+    EXPECT_EQ(audio.records.at(0).file, "BGM_2.wav");
 }
 
-// A companion window the player closed comes back, freshly loaded, the next time it is needed.
-TEST(WindowSet, ClosedWindowsAreCreatedAnewWhenNeeded)
+// A window the player closed comes back as it first was, freshly loaded, the next time it is needed.
+TEST(ClosedWindows, ComeBackReloadedWhenNeeded)
 {
-    test::TempWorkingDir dir;
-    test::FakeDialogs dialogs;
-    test::RecordsFakes panel;
-    sound::OpenAlAudio audio;
-    ui::WindowSet windows(dialogs, audio);
-    windows.loadRecords(panel);
-    windows.loadSound();
-    const QPointer<QWidget> records = &windows.records(), options = &windows.soundOptions();
-    records->close();
-    options->close();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(records.isNull() && options.isNull());
-    windows.showRecords(1);
-    EXPECT_EQ(windows.records().findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
-    EXPECT_EQ(dialogs.messages.size(), 2);  // loaded again, still no file
-    windows.sound().playCollision(2);       // the game reads the window's file name: it comes back
-    EXPECT_EQ(std::ranges::count(QApplication::topLevelWidgets(), QStringLiteral("Form3"), &QObject::objectName), 1);
+    test::ThreeWindows w;
+    w.model.showRecords(2);
+    w.form3.findChild<QLineEdit*>(QStringLiteral("txtGC"))->setText(QStringLiteral("Other.wav"));
+    w.form3.findChild<QCheckBox*>(QStringLiteral("checkBGM"))->setChecked(true);
+    QTest::keyClick(w.form3.findChild<QComboBox*>(QStringLiteral("cmbDevices")), Qt::Key_Down);
+    w.form2.close();
+    w.form3.close();
+    EXPECT_EQ(w.audio.liveCount(), 0);  // closing the sound window unloads every sound
+    w.model.showRecords(1);
+    EXPECT_EQ(w.form2.isVisible(), true);
+    EXPECT_EQ(w.form2.findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
+    EXPECT_EQ(w.dialogs.messages.size(), 2);  // loaded again, still no file
+    w.form2.close();
+    w.model.processScore(FinishedGame{});  // a game ends: the tables are read before the ranking
+    EXPECT_EQ(w.dialogs.messages.size(), 3);
+    EXPECT_EQ(w.form2.findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 0);
+    w.model.playCollision(2);  // the game plays a sound: the table comes back with the music
+    EXPECT_EQ(w.audio.records.size(), 3U);
+    for (const std::size_t i : {1U, 2U}) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(w.audio.records[i].device, 0);  // the first device again
+    }
+    EXPECT_EQ(w.audio.records[1].file, "BGM_2.wav");
+    EXPECT_EQ(w.audio.records[1].status, sound::StatusPlaying | sound::StatusLooping);
+    EXPECT_EQ(w.audio.records[2].file, "Dink.wav");
+    EXPECT_EQ(w.form3.findChild<QLineEdit*>(QStringLiteral("txtGC"))->text(), QStringLiteral("Dink.wav"));
+    EXPECT_EQ(w.form3.findChild<QCheckBox*>(QStringLiteral("checkBGM"))->isChecked(), false);
+    EXPECT_EQ(w.form3.findChild<QComboBox*>(QStringLiteral("cmbDevices"))->currentIndex(), 0);
 }
 
 }  // namespace
