@@ -96,19 +96,22 @@ void AppModel::loadRecords()
     emit recordsLoaded();
 }
 
-void AppModel::showRecords(int tab)
+void AppModel::reopenRecords()
 {
     if (!recordsOpen_) {
         loadRecords();
     }
+}
+
+void AppModel::showRecords(int tab)
+{
+    reopenRecords();
     emit recordsWanted(tab);
 }
 
 void AppModel::processScore(const FinishedGame& game)
 {
-    if (!recordsOpen_) {
-        loadRecords();
-    }
+    reopenRecords();
     keeper_.processScore(game);
     emit tablesChanged();
     emit recordsWanted(LastTab);

@@ -112,6 +112,7 @@ private:
     std::string askName(const std::string& prompt) override;
     void showMessage(const std::string& text) override;
     void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
+    void reopenRecords();
     void playEffect(const QString& file, std::int16_t position);
 
     Dialogs& dialogs_;

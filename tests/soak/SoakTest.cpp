@@ -1,10 +1,7 @@
 // Whole games on the rules and the main window with random keys, ticks and speed clicks, checked
 // after every step. QUARRIX_SOAK_GAMES and QUARRIX_SOAK_SEED choose how many games and which ones.
 #include "GameFixture.h"
-#include "RecordsFakes.h"
-#include "UiFakes.h"
-#include "game/FixedSeedRandom.h"
-#include "ui/Form1.h"
+#include "ThreeWindows.h"
 #include "ui/PlayfieldWidget.h"
 
 #include <QAction>

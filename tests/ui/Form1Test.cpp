@@ -1,16 +1,12 @@
-// The main window's wiring: keys, menus, figures, each step of a resolution, closed windows that come back.
+// The main window's wiring: keys, menus, figures, each step of a resolution, the start-up order.
 #include "GameFixture.h"
 #include "ThreeWindows.h"
 #include "ui/PlayfieldWidget.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 using namespace quarrix;
@@ -48,11 +44,19 @@ TEST_F(Form1Test, MenuItemsReachTheModelAndSpeedsLockInAGame)
     EXPECT_EQ(sound.size(), 1);
     action("M_S_50")->trigger();  // refused during a game: the old check stays
     EXPECT_EQ(action("M_S_0")->isChecked(), true);
-    EXPECT_EQ(action("M_S_50")->isChecked(), false);
     EXPECT_TRUE(action("M_S_0")->actionGroup()->isExclusive());  // drawn as one choice among the speeds
 }
 
-TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
+struct PaintCounter final : QObject {
+    int paints = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(Form1Test, KeysMoveThePairTheFiguresShowAndEachRemovalStepIsPaintedBeforeTheNext)
 {
     showActive();
     QTest::keyClick(&form, Qt::Key_F1);
@@ -72,21 +76,8 @@ TEST_F(Form1Test, ArrowsMoveThePairOtherKeysDoNotAndTheFiguresShow)
     EXPECT_EQ(label("lblCScore") + label("lblCChain") + label("lblBCombo"), QStringLiteral("9032"));
     form.showHighest("1\u2009000", "7", "8");  // the Highest panel: the tops as the records hold them
     EXPECT_EQ(label("lblHScore"), QStringLiteral("1\u2009000"));
-}
 
-struct PaintCounter final : QObject {
-    int paints = 0;
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
-
-TEST_F(Form1Test, EachRemovalStepIsPaintedBeforeTheNext)
-{
-    showActive();
-    action("M_F_NewGame")->trigger();
+    QTest::keyClick(&form, Qt::Key_F1);
     // A resting pair in column 5 lands; the green destroyer at (0,0) takes two greens with it.
     field().board.reset();
     test::paint(field().board, {"g....y", "Gg...r"});
@@ -109,44 +100,9 @@ TEST_F(Form1Test, RecordsLoadFirstAndSoundAfterTheFirstFrame)
     QObject::connect(&model, &ui::AppModel::soundLoaded, [&] { paintsBeforeSound = counter.paints; });
     form.load();
     EXPECT_EQ(dialogs.messages.size(), 1);  // no file yet: the load error
-    EXPECT_EQ(audio.createCalls, 0);
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return paintsBeforeSound >= 0; })) << "no sound at start-up";
     EXPECT_GT(paintsBeforeSound, 0);
-    EXPECT_EQ(audio.records.at(0).file, "BGM_2.wav");
-}
-
-// A window the player closed comes back as it first was, freshly loaded, the next time it is needed.
-TEST(ClosedWindows, ComeBackReloadedWhenNeeded)
-{
-    test::ThreeWindows w;
-    w.model.showRecords(2);
-    w.form3.findChild<QLineEdit*>(QStringLiteral("txtGC"))->setText(QStringLiteral("Other.wav"));
-    w.form3.findChild<QCheckBox*>(QStringLiteral("checkBGM"))->setChecked(true);
-    QTest::keyClick(w.form3.findChild<QComboBox*>(QStringLiteral("cmbDevices")), Qt::Key_Down);
-    w.form2.close();
-    w.form3.close();
-    EXPECT_EQ(w.audio.liveCount(), 0);  // closing the sound window unloads every sound
-    w.model.showRecords(1);
-    EXPECT_EQ(w.form2.isVisible(), true);
-    EXPECT_EQ(w.form2.findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 1);
-    EXPECT_EQ(w.dialogs.messages.size(), 2);  // loaded again, still no file
-    w.form2.close();
-    w.model.processScore(FinishedGame{});  // a game ends: the tables are read before the ranking
-    EXPECT_EQ(w.dialogs.messages.size(), 3);
-    EXPECT_EQ(w.form2.findChild<QTabWidget*>(QStringLiteral("Records"))->currentIndex(), 0);
-    w.model.playCollision(2);  // the game plays a sound: the table comes back with the music
-    EXPECT_EQ(w.audio.records.size(), 3U);
-    for (const std::size_t i : {1U, 2U}) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(w.audio.records[i].device, 0);  // the first device again
-    }
-    EXPECT_EQ(w.audio.records[1].file, "BGM_2.wav");
-    EXPECT_EQ(w.audio.records[1].status, sound::StatusPlaying | sound::StatusLooping);
-    EXPECT_EQ(w.audio.records[2].file, "Dink.wav");
-    EXPECT_EQ(w.form3.findChild<QLineEdit*>(QStringLiteral("txtGC"))->text(), QStringLiteral("Dink.wav"));
-    EXPECT_EQ(w.form3.findChild<QCheckBox*>(QStringLiteral("checkBGM"))->isChecked(), false);
-    EXPECT_EQ(w.form3.findChild<QComboBox*>(QStringLiteral("cmbDevices"))->currentIndex(), 0);
 }
 
 }  // namespace
