@@ -3,10 +3,11 @@
 #include "sound/OpenAlAudio.h"
 #include "ui/DeviceWatch.h"
 #include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/PadBinding.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowLook.h"
-#include "ui/WindowSet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,14 +27,16 @@ int main(int argc, char** argv)
         QIcon::fromTheme(QStringLiteral(QUARRIX_APP_ID), QIcon(QStringLiteral(":/" QUARRIX_APP_ID ".svg"))));
     // Once for every window, menu and message box.
     QApplication::setFont(quarrix::ui::windowFont());
-    // The hidden companion windows must not keep the program alive; the main window ends it.
+    // The hidden records and sound windows must not keep the program alive; the main window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
     quarrix::ui::QtDialogs dialogs;
     quarrix::sound::OpenAlAudio audio;  // devices and decoded sounds, kept for the whole run
     const quarrix::ui::DeviceWatch watch(audio);
-    quarrix::ui::WindowSet windows(dialogs, audio);
-    quarrix::ui::Form1 form(dialogs, windows, quarrix::gameRandom());
+    quarrix::ui::AppModel model(dialogs, audio, quarrix::gameRandom());
+    quarrix::ui::Form1 form(model);
+    quarrix::ui::Form2 records(model);
+    quarrix::ui::Form3 sound(dialogs, model);
     quarrix::ui::PadBinding pad(form, *form.findChild<QAction*>(QStringLiteral("M_F_NewGame")));
     // Controllers are looked for once the window's first frame is on the screen, so that they
     // cost the start nothing; or before a message that comes first, so that the pad can answer it.

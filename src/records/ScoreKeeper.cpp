@@ -27,6 +27,7 @@ ScoreKeeper::ScoreKeeper(Services services, std::string path)
 bool ScoreKeeper::load()
 {
     seen_ = stamp();
+    tables_ = HighScoreTables{};
     if (!readInto(tables_)) {
         messages_.showMessage(std::string(LoadErrorMessage));
         return false;

@@ -23,7 +23,7 @@ public:
     virtual void showHighest(const std::string& score, const std::string& combo, const std::string& chain) = 0;
 };
 
-// Keeps the three tables of the records window: loads them from the HighScores file, ranks a
+// Keeps the three high-score tables: loads them from the HighScores file, ranks a
 // finished game in them, saves them back and keeps the Highest panel up to date.
 class ScoreKeeper {
 public:
@@ -43,8 +43,9 @@ public:
 
     const HighScoreTables& tables() const { return tables_; }
 
-    // Reads the file into the tables and refreshes the panel. On any failure shows the load error
-    // once, keeps the rows read before it and leaves the panel as it was. Returns whether it loaded.
+    // Reads the file into the tables, from their placeholder rows on, and refreshes the panel. On any
+    // failure shows the load error once, keeps the rows read before it and leaves the panel as it
+    // was. Returns whether it loaded.
     bool load();
     // Replaces the file with the tables, whole: a crash or a full disk leaves the old file or the
     // new one, never a part. On failure tells the player which file and why; the tables stay as

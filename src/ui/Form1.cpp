@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QThread>
 #include <QTimer>
 
 #include <optional>
@@ -39,19 +38,14 @@ std::optional<Command> commandFor(int qtKey)
 }
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent, FixedWindow),
-      dialogs_(dialogs),
-      companions_(companions),
-      scale_(logicalDpiX()),
-      timer_(this),
-      game_(Game::Services{random, timer_, companions.sound(), *this, *this})
+Form1::Form1(AppModel& model, QWidget* parent)
+    : QMainWindow(parent, FixedWindow), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));
     setFocusPolicy(Qt::StrongFocus);
 
-    playfield_ = new PlayfieldWidget(game_.field(), scale_, this);
+    playfield_ = new PlayfieldWidget(model_.game().field(), scale_, this);
     playfield_->setFixedSize(scale_.px(7725), scale_.px(8655));
     setCentralWidget(playfield_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the size the well and the menu bar need, no other
@@ -59,20 +53,17 @@ Form1::Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& rando
     buildPanels(playfield_);
     showChecks();
 
-    connect(timer_.timer(), &QTimer::timeout, this, &Form1::Timer1_Timer);
-}
-
-void Form1::Timer1_Timer()
-{
-    game_.tick();
-    refresh();
+    connect(&model_, &AppModel::changed, this, &Form1::refresh);
+    connect(&model_, &AppModel::changedNow, this, &Form1::repaintNow);
+    connect(&model_, &AppModel::highestChanged, this, &Form1::showHighest);
+    connect(this, &Form1::firstFrameShown, &model_, &AppModel::loadSound);
 }
 
 Form1::~Form1() = default;
 
 void Form1::load()
 {
-    companions_.loadRecords(*this);
+    model_.loadRecords();
     // Opening the sound device and loading the music take longer than everything the first
     // frame needs, so they wait for the well's first paint.
     playfield_->installEventFilter(this);
@@ -83,7 +74,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (watched == playfield_ && event->type() == QEvent::Paint) {
         playfield_->removeEventFilter(this);
         // Queued, so that the frame being painted reaches the screen first.
-        QTimer::singleShot(0, this, [this] { companions_.loadSound(); });
         QTimer::singleShot(0, this, &Form1::firstFrameShown);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -101,10 +91,8 @@ void Form1::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("M_F"));
-    connect(addItem(file, "M_F_NewGame", QStringLiteral("New Game"), Qt::Key_F1), &QAction::triggered, this, [this] {
-        game_.newGame();
-        refresh();
-    });
+    connect(addItem(file, "M_F_NewGame", QStringLiteral("New Game"), Qt::Key_F1), &QAction::triggered, &model_,
+            &AppModel::newGame);
     file->addSeparator()->setObjectName(QStringLiteral("M_F_blank"));
     connect(addItem(file, "M_F_Exit", QStringLiteral("Exit")), &QAction::triggered, qApp, &QCoreApplication::quit);
 
@@ -122,16 +110,16 @@ void Form1::buildMenus()
     }
     options->addSeparator()->setObjectName(QStringLiteral("M_S_BLANK"));
     connect(addItem(options, "M_S_S", QStringLiteral("Sound Option"), Qt::Key_F5), &QAction::triggered, this,
-            [this] { companions_.showSoundOptions(); });
+            [this] { model_.showSoundOptions(); });
 
     QMenu* records = menuBar()->addMenu(QStringLiteral("Records"));
     records->setObjectName(QStringLiteral("M_R"));
     connect(addItem(records, "M_R_S", QStringLiteral("Highest Scores"), Qt::Key_F2), &QAction::triggered, this,
-            [this] { companions_.showRecords(0); });
+            [this] { model_.showRecords(0); });
     connect(addItem(records, "H_R_Co", QStringLiteral("Highest Combo"), Qt::Key_F3), &QAction::triggered, this,
-            [this] { companions_.showRecords(1); });
+            [this] { model_.showRecords(1); });
     connect(addItem(records, "H_R_Ch", QStringLiteral("Highest Chain"), Qt::Key_F4), &QAction::triggered, this,
-            [this] { companions_.showRecords(2); });
+            [this] { model_.showRecords(2); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("M_H"));
@@ -188,14 +176,14 @@ void Form1::buildPanels(QWidget* area)
 
 void Form1::chooseSpeed(int index)
 {
-    game_.chooseSpeed(index);
+    model_.chooseSpeed(index);
     showChecks();  // a refused click must not leave Qt's own toggle behind
 }
 
 void Form1::showChecks()
 {
     for (std::size_t i = 0; i < speedItems_.size(); ++i) {
-        speedItems_[i]->setChecked(static_cast<int>(i) == game_.speed().checkedItem());
+        speedItems_[i]->setChecked(static_cast<int>(i) == model_.game().speed().checkedItem());
     }
 }
 
@@ -209,7 +197,7 @@ void Form1::setFigure(QLabel* label, const QString& text)
 
 void Form1::showFigures()
 {
-    const Figures& f = game_.field().figures;
+    const Figures& f = model_.game().field().figures;
     setFigure(lblBCombo_, QString::number(f.bestCombo));
     setFigure(lblBChain_, QString::number(f.bestChain));
     setFigure(lblCScore_, QString::number(f.score));
@@ -242,8 +230,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 void Form1::command(Command move)
 {
-    game_.command(move);
-    refresh();
+    model_.command(move);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -253,30 +240,10 @@ void Form1::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void Form1::pause(int milliseconds)
-{
-    if (pauseFunction_) {
-        pauseFunction_(milliseconds);
-        return;
-    }
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
 void Form1::repaintNow()
 {
     showFigures();
     playfield_->repaint();  // the panels are its children and are drawn with it
-}
-
-void Form1::showGameOver()
-{
-    repaintNow();
-    dialogs_.message(QStringLiteral("Game Over"));
-}
-
-void Form1::processScore(const FinishedGame& game)
-{
-    companions_.processScore(game);
 }
 
 }  // namespace quarrix::ui

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "CompanionWindows.h"
-#include "Dialogs.h"
-#include "QtDropTimer.h"
+#include "AppModel.h"
 #include "TwipScale.h"
-#include "game/Game.h"
-#include "game/GameServices.h"
-#include "records/ScoreKeeper.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -23,32 +17,23 @@ namespace quarrix::ui {
 class PlayfieldWidget;
 
 // The main window: the well, the Next box, the Highest/Best/Current panels and the menus.
-// It only shows the game's state and forwards events to the rules.
-class Form1 final : public QMainWindow,
-                    private AnimationInterface,
-                    private GameOverHandler,
-                    public records::HighestPanel {
+// It shows the model's game and hands the keys and menu commands to the model.
+class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(Dialogs& dialogs, CompanionWindows& companions, RandomSource& random, QWidget* parent = nullptr);
+    explicit Form1(AppModel& model, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up: creates the records window hidden now, and the sound options window once the
-    // window's first frame has been drawn.
+    // Start-up: reads the records now, and loads the sound once the window's first frame has been drawn.
     void load();
 
-    const Game& game() const { return game_; }
-    Game& game() { return game_; }
     PlayfieldWidget* playfield() const { return playfield_; }
 
-    void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
+    // The Highest panel: the tops of the tables, as the records hold them (UTF-8).
+    void showHighest(const std::string& score, const std::string& combo, const std::string& chain);
 
     // A move of the falling pair, from a key or a controller.
     void command(Command move);
-    // The drop timer's tick, also run by tools that drive the game without waiting for the timer.
-    void Timer1_Timer();
-    // Replaces the blocking animation pause, for runs that shorten it.
-    void setPauseFunction(std::function<void(int)> pause) { pauseFunction_ = std::move(pause); }
 
 signals:
     // Just after the first frame of the well reached the screen, once: for work the start can wait for.
@@ -60,11 +45,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void pause(int milliseconds) override;
-    void repaintNow() override;
-    void showGameOver() override;
-    void processScore(const FinishedGame& game) override;
-
     void buildMenus();
     void buildPanels(QWidget* area);
     QGroupBox* makeFrame(QWidget* area, const char* name, const QString& caption, int top);
@@ -73,16 +53,13 @@ private:
     void chooseSpeed(int index);
     void showChecks();
     void refresh();
+    void repaintNow();
     void showFigures();
     static void setFigure(QLabel* label, const QString& text);
 
-    Dialogs& dialogs_;
-    CompanionWindows& companions_;
+    AppModel& model_;
     TwipScale scale_;
-    QtDropTimer timer_;
-    Game game_;
     PlayfieldWidget* playfield_ = nullptr;
-    std::function<void(int)> pauseFunction_;
     std::array<QAction*, SpeedSetting::Items.size()> speedItems_{};
     QLabel* lblHScore_ = nullptr;
     QLabel* lblHCombo_ = nullptr;

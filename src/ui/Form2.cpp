@@ -3,6 +3,8 @@
 #include "RecordsList.h"
 #include "WindowLook.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -68,12 +70,10 @@ void fillList(QListWidget* list, const QStringList& items, const QStringList& ro
 }
 }  // namespace
 
-Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
-    : QWidget(parent, FixedWindow), dialogs_(dialogs), scale_(logicalDpiX()), keeper_({*this, *this, panel})
+Form2::Form2(AppModel& model, QWidget* parent) : QWidget(parent, FixedWindow), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Records"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(scale_.px(ClientArea.width), scale_.px(ClientArea.height));
 
     records_ = new QTabWidget(this);
@@ -82,25 +82,30 @@ Form2::Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent)
     for (int t = 0; t < records::TableCount; ++t) {
         buildTab(t);
     }
-    records_->setCurrentIndex(0);
-
-    keeper_.load();
     showTables();
-}
 
-void Form2::processScore(const quarrix::FinishedGame& game)
-{
-    keeper_.processScore(game);
-    showTables();
-    show();
-    raise();
+    // Read anew, the tables show as in a window just created: from tab 0.
+    connect(&model, &AppModel::recordsLoaded, this, [this] {
+        records_->setCurrentIndex(0);
+        showTables();
+    });
+    connect(&model, &AppModel::tablesChanged, this, &Form2::showTables);
+    connect(&model, &AppModel::recordsWanted, this, &Form2::showTab);
 }
 
 void Form2::showTab(int tab)
 {
-    records_->setCurrentIndex(tab);
+    if (tab != AppModel::LastTab) {
+        records_->setCurrentIndex(tab);
+    }
     show();
     raise();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    model_.closeRecords();
+    QWidget::closeEvent(event);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
@@ -113,16 +118,6 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-std::string Form2::askName(const std::string& prompt)
-{
-    return dialogs_.inputBox(display(prompt)).toUtf8().toStdString();
-}
-
-void Form2::showMessage(const std::string& text)
-{
-    dialogs_.message(display(text));
 }
 
 void Form2::buildTab(int tab)
@@ -182,7 +177,7 @@ void Form2::showTables()
 {
     for (std::size_t t = 0; t < lists_.size(); ++t) {
         QStringList names, scores, combos, chains, rows;
-        for (const records::ScoreRow& row : keeper_.tables()[t].rows()) {
+        for (const records::ScoreRow& row : model_.tables()[t].rows()) {
             names << display(row.name);
             scores << display(row.score);
             combos << display(row.combo);

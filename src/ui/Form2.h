@@ -1,9 +1,7 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "AppModel.h"
 #include "TwipScale.h"
-#include "game/GameServices.h"
-#include "records/ScoreKeeper.h"
 
 #include <QWidget>
 
@@ -14,23 +12,20 @@ class QTabWidget;
 
 namespace quarrix::ui {
 
-// The records window: the three high-score tables on the tabs of `Records`. It only displays
-// them; the tables themselves are kept by a ScoreKeeper.
-class Form2 : public QWidget, private records::NamePrompt, private records::MessageSink {
+// The records window: the model's three high-score tables on the tabs of `Records`. It only
+// displays them.
+class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    // Starts from the placeholder rows and reads "HighScores" from the current working directory;
-    // a file that cannot be read is reported through dialogs.message.
-    Form2(Dialogs& dialogs, records::HighestPanel& panel, QWidget* parent = nullptr);
-    // Ranks the game (asking for names), saves the tables and refreshes the Highest panel, then
-    // shows the window on its current tab.
-    void processScore(const quarrix::FinishedGame& game);
-    // The Records menu: makes `tab` current and shows the window modeless (stays open if already open).
+    explicit Form2(AppModel& model, QWidget* parent = nullptr);
+    // Makes `tab` current (AppModel::LastTab keeps the current one) and shows the window modeless;
+    // an open window stays open.
     void showTab(int tab);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The page of tab t and its five list boxes, named listPos_t, listName_t and so on.
@@ -43,19 +38,15 @@ private:
         QListWidget* listChain = nullptr;
     };
 
-    std::string askName(const std::string& prompt) override;
-    void showMessage(const std::string& text) override;
-
     void buildTab(int tab);
     QListWidget* addList(QWidget* page, const QString& name);
     void placeTab(int tab);
     void showTables();
 
-    Dialogs& dialogs_;
+    AppModel& model_;
     TwipScale scale_;
     QTabWidget* records_ = nullptr;
     std::array<TabLists, records::TableCount> lists_{};
-    records::ScoreKeeper keeper_;
 };
 
 }  // namespace quarrix::ui

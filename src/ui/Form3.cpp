@@ -1,9 +1,9 @@
 #include "Form3.h"
 
 #include "WindowLook.h"
-#include "sound/DefaultSounds.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,50 +20,25 @@ constexpr int BrowseLeft = 5400;
 constexpr int PlayLeft = 6480;
 }  // namespace
 
-Form3::Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent)
-    : QWidget(parent, FixedWindow), dialogs_(dialogs), audio_(audio), bank_(audio)
+Form3::Form3(Dialogs& dialogs, AppModel& model, QWidget* parent)
+    : QWidget(parent, FixedWindow), dialogs_(dialogs), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Sound Option"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    scale_ = TwipScale(logicalDpiX());
     buildControls();
     setFixedSize(scale_.px(ClientWidth), scale_.px(ClientHeight));
-    listDevices();
-    bank_.startMusic(txtBGM_->text().toStdString(), listIndex_);
+    showSettings();
+    connect(&model_, &AppModel::soundLoaded, this, &Form3::showSettings);
+    connect(&model_, &AppModel::soundOptionsWanted, this, [this] {
+        show();
+        raise();
+    });
 }
 
-// Closing the window releases every loaded sound through the table's destructor.
-Form3::~Form3() = default;
-
-void Form3::PlaySound(const QString& file, std::int16_t position)
+void Form3::closeEvent(QCloseEvent* event)
 {
-    bank_.PlaySound(file.toStdString(), position, listIndex_);
-}
-
-void Form3::CleanUpSndBuffer()
-{
-    bank_.CleanUpSndBuffer();
-}
-
-bool Form3::musicDisabled() const
-{
-    return checkBGM_->isChecked();
-}
-
-void Form3::SetBGMSpeed(std::int16_t gemHeight)
-{
-    bank_.SetBGMSpeed(gemHeight);
-}
-
-QString Form3::collisionFile() const
-{
-    return txtGC_->text();
-}
-
-QString Form3::destructionFile() const
-{
-    return txtGD_->text();
+    model_.closeSound();
+    QWidget::closeEvent(event);
 }
 
 void Form3::buildControls()
@@ -76,17 +51,16 @@ void Form3::buildControls()
     cmbDevices_->setObjectName(QStringLiteral("cmbDevices"));
     cmbDevices_->setEditable(true);
     cmbDevices_->setInsertPolicy(QComboBox::NoInsert);
-    cmbDevices_->setEditText(QStringLiteral("Combo1"));
     scale_.place(cmbDevices_, {TextLeft, 1080, 3000, 315});
-    connect(cmbDevices_, &QComboBox::activated, this, [this](int index) { listIndex_ = index; });
-    connect(cmbDevices_->lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
+    connect(cmbDevices_, &QComboBox::activated, this, [this](int index) { model_.settings().device = index; });
+    connect(cmbDevices_->lineEdit(), &QLineEdit::textEdited, this, [this] { model_.settings().device = -1; });
 
     addLabel("Label2", QStringLiteral("Gem Collision:"), 120, 1440, 1515);
-    txtGC_ = addTextBox("txtGC", QString::fromUtf8(sound::CollisionSound), 1440);
+    txtGC_ = addTextBox("txtGC", &SoundSettings::collision, 1440);
     addLabel("Label3", QStringLiteral("Gem Destruction:"), 120, 1800, 1875);
-    txtGD_ = addTextBox("txtGD", QString::fromUtf8(sound::DestructionSound), 1800);
+    txtGD_ = addTextBox("txtGD", &SoundSettings::destruction, 1800);
     addLabel("Label4", QStringLiteral("BackGround Music:"), 120, 2160, 2085);
-    txtBGM_ = addTextBox("txtBGM", QString::fromUtf8(sound::MusicSound), 2160);
+    txtBGM_ = addTextBox("txtBGM", &SoundSettings::music, 2160);
 
     const QString browse = QStringLiteral("Browse...");
     const QString play = QStringLiteral("Play");
@@ -97,15 +71,16 @@ void Form3::buildControls()
     connect(addButton("cmdBGMclect", browse, BrowseLeft, 2160, 1000, 300), &QPushButton::clicked, this,
             [this] { browseInto(txtBGM_); });
     connect(addButton("cmdGCPlay", play, PlayLeft, 1440, 500, 300), &QPushButton::clicked, this,
-            [this] { PlaySound(txtGC_->text(), -1); });
+            [this] { model_.playCollision(-1); });
     connect(addButton("cmdGDPlay", play, PlayLeft, 1800, 500, 300), &QPushButton::clicked, this,
-            [this] { PlaySound(txtGD_->text(), -1); });
-    connect(addButton("cmdBGMPlay", play, PlayLeft, 2160, 500, 300), &QPushButton::clicked, this,
-            [this] { cmdBGMPlay_Click(); });
+            [this] { model_.playDestruction(-1); });
+    connect(addButton("cmdBGMPlay", play, PlayLeft, 2160, 500, 300), &QPushButton::clicked, &model_,
+            &AppModel::applyMusic);
 
     checkBGM_ = new QCheckBox(QStringLiteral("Disable BGM (click Play to apply)"), this);
     checkBGM_->setObjectName(QStringLiteral("checkBGM"));
     scale_.place(checkBGM_, {120, 2640, 2775, 495});
+    connect(checkBGM_, &QCheckBox::toggled, this, [this](bool on) { model_.settings().musicOff = on; });
 }
 
 QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top, int width)
@@ -117,11 +92,14 @@ QLabel* Form3::addLabel(const char* name, const QString& text, int left, int top
     return label;
 }
 
-QLineEdit* Form3::addTextBox(const char* name, const QString& text, int top)
+QLineEdit* Form3::addTextBox(const char* name, QString SoundSettings::*setting, int top)
 {
-    auto* box = new QLineEdit(text, this);
+    auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
     scale_.place(box, {TextLeft, top, 3000, 315});
+    // Typed or chosen with Browse, a name counts from the next sound on.
+    connect(box, &QLineEdit::textChanged, this,
+            [this, setting](const QString& text) { model_.settings().*setting = text; });
     return box;
 }
 
@@ -133,14 +111,18 @@ QPushButton* Form3::addButton(const char* name, const QString& text, int left, i
     return button;
 }
 
-void Form3::listDevices()
+void Form3::showSettings()
 {
-    for (const std::string& description : audio_.deviceDescriptions()) {
-        cmbDevices_->addItem(QString::fromStdString(description));
-    }
-    if (cmbDevices_->count() > 0) {
-        cmbDevices_->setCurrentIndex(0);
-        listIndex_ = 0;
+    const SoundSettings shown = model_.settings();  // each control writes back into the settings as it is set
+    txtGC_->setText(shown.collision);
+    txtGD_->setText(shown.destruction);
+    txtBGM_->setText(shown.music);
+    checkBGM_->setChecked(shown.musicOff);
+    cmbDevices_->clear();
+    cmbDevices_->setEditText(QStringLiteral("Combo1"));  // until there is a device to show
+    cmbDevices_->addItems(model_.devices());
+    if (shown.device >= 0) {
+        cmbDevices_->setCurrentIndex(shown.device);
     }
 }
 
@@ -151,20 +133,6 @@ void Form3::browseInto(QLineEdit* box)
     if (!chosen.isEmpty()) {
         box->setText(chosen);
     }
-}
-
-void Form3::cmdBGMPlay_Click()
-{
-    bank_.stopMusic();
-    if (checkBGM_->isChecked()) {
-        return;  // paused: the next landing's speed change resumes it once unticked
-    }
-    const QString file = txtBGM_->text();
-    if (!sound::SoundBank::isWaveName(file.toStdString())) {
-        dialogs_.message(QStringLiteral("This is not a valid Sound File!"));
-        return;
-    }
-    bank_.startMusic(file.toStdString(), listIndex_);
 }
 
 }  // namespace quarrix::ui

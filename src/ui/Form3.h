@@ -1,13 +1,9 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "AppModel.h"
 #include "TwipScale.h"
-#include "sound/AudioDevice.h"
-#include "sound/SoundBank.h"
 
 #include <QWidget>
-
-#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -17,38 +13,28 @@ class QPushButton;
 
 namespace quarrix::ui {
 
-// The sound options window: output device, the three sound files and the music switch.
-// Its controls are the sound settings themselves. It owns the table of loaded sounds, so
-// closing it (rather than hiding it) stops every sound.
+// The sound options window: output device, the three sound files and the music switch. Its
+// controls show the model's sound settings and write every change into them at once. Closing it,
+// rather than hiding it, has the model stop every sound and forget the settings.
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    // Lists the output devices, picks the first and loops the music file the window shows.
-    Form3(Dialogs& dialogs, sound::AudioDevice& audio, QWidget* parent = nullptr);
-    ~Form3() override;
+    Form3(Dialogs& dialogs, AppModel& model, QWidget* parent = nullptr);
 
-    void PlaySound(const QString& file, std::int16_t position);
-    void CleanUpSndBuffer();
-    bool musicDisabled() const;
-    void SetBGMSpeed(std::int16_t gemHeight);
-    // The effect files as the player last typed or chose them.
-    QString collisionFile() const;
-    QString destructionFile() const;
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
     QLabel* addLabel(const char* name, const QString& text, int left, int top, int width);
-    QLineEdit* addTextBox(const char* name, const QString& text, int top);
+    QLineEdit* addTextBox(const char* name, QString SoundSettings::*setting, int top);
     QPushButton* addButton(const char* name, const QString& text, int left, int top, int width, int height);
-    void listDevices();
+    void showSettings();
     void browseInto(QLineEdit* box);
-    void cmdBGMPlay_Click();
 
     Dialogs& dialogs_;
-    sound::AudioDevice& audio_;
-    sound::SoundBank bank_;
+    AppModel& model_;
     TwipScale scale_;
-    int listIndex_ = -1;  // -1 once the device text has been edited by hand
     QComboBox* cmbDevices_ = nullptr;
     QLineEdit* txtGC_ = nullptr;
     QLineEdit* txtGD_ = nullptr;

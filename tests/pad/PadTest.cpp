@@ -1,5 +1,5 @@
 // The pad's rules in plain C++, then a virtual pad, mapped by SDL itself, playing the real windows.
-#include "UiFakes.h"
+#include "FakeAudio.h"
 #include "game/FixedSeedRandom.h"
 #include "ui/Form1.h"
 #include "ui/PadBinding.h"
@@ -74,8 +74,9 @@ TEST(PadRules, TheStickPastTheDeadZonePressesAndADirectionPressedWhileActiveRepe
 TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
 {
     ui::QtDialogs dialogs;
-    test::FakeCompanions companions;
-    ui::Form1 form{dialogs, companions, gameRandom()};
+    test::FakeAudio audio;
+    ui::AppModel model{dialogs, audio, gameRandom()};
+    ui::Form1 form{model};
     std::int64_t now = 0;
     ui::PadBinding binding{form, *form.findChild<QAction*>("M_F_NewGame"), [&now] { return now; }};
     dialogs.setBeforeShowing([&binding] { binding.start(); });
@@ -111,8 +112,8 @@ TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
     set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
     form.findChild<QMenu*>()->close();
     set(100 + SDL_CONTROLLER_AXIS_LEFTX, -30000);
-    EXPECT_EQ(form.game().field().pair.GemRow[0], Board::SpawnLowerRow);
-    EXPECT_EQ(form.game().field().pair.GemCol[0], Board::SpawnColumn - 1);
+    EXPECT_EQ(model.game().field().pair.GemRow[0], Board::SpawnLowerRow);
+    EXPECT_EQ(model.game().field().pair.GemCol[0], Board::SpawnColumn - 1);
     QTimer::singleShot(0, [&] {
         QTest::qWaitForWindowActive(QApplication::activeModalWidget());
         qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(QStringLiteral("Ada"));

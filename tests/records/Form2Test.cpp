@@ -1,45 +1,45 @@
-#include "RecordsFakes.h"
-#include "UiFakes.h"
-#include "ui/Form2.h"
+#include "ThreeWindows.h"
 
 #include <gtest/gtest.h>
+#include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
 
-#include <memory>
-
 using namespace quarrix;
-using namespace quarrix::test;
 
 static QStringList items(const QWidget& form, const char* name)
 {
     QStringList out;
-    const auto* list = form.findChild<QListWidget*>(name);
-    for (int i = 0; list != nullptr && i < list->count(); ++i) {
-        out << list->item(i)->text();
-    }
+    for (const QListWidgetItem* item : form.findChild<QListWidget*>(name)->findItems("*", Qt::MatchWildcard))
+        out << item->text();
     return out;
 }
 
-TEST(Form2, AFinishedGameIsSavedAndReadBackByANewWindow)
+TEST(Form2, AFinishedGameIsSavedAndReadBackWhenTheWindowComesBack)
 {
-    TempWorkingDir dir;
-    FakeDialogs dialogs;
-    RecordsFakes panel;
-    const auto form = std::make_unique<ui::Form2>(dialogs, panel);
-    EXPECT_EQ(dialogs.messages.size(), 1);  // no file yet: the load error
-    form->showTab(2);
-    EXPECT_TRUE(form->isVisible() && form->findChild<QTabWidget*>("Records")->currentIndex() == 2);
-    form->hide();  // a finished game shows it again, on the tab it last showed
-    dialogs.answers = {"Zo\u00eb", "\u738b\u5c0f\u660e \"Q\""};
-    form->processScore(FinishedGame{840, 3, 9, 250});
-    EXPECT_EQ(items(*form, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
-    EXPECT_TRUE(form->isVisible() && form->findChild<QTabWidget*>("Records")->currentIndex() == 2);
+    test::ThreeWindows w;
+    const ui::Form2& form = w.form2;
+    const auto* tabs = form.findChild<QTabWidget*>("Records");
+    w.model.showRecords(2);
+    w.form2.hide();  // a finished game shows it again, on the tab it last showed
+    w.dialogs.answers = {"Zo\u00eb", "\u738b\u5c0f\u660e \"Q\""};
+    w.model.processScore(FinishedGame{840, 3, 9, 250});
+    EXPECT_EQ(items(form, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
+    EXPECT_EQ(form.isVisible(), true);
+    EXPECT_EQ(tabs->currentIndex(), 2);
 
-    panel.highest.clear();
-    const auto again = std::make_unique<ui::Form2>(dialogs, panel);
-    EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(items(*again, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
-    EXPECT_EQ(items(*again, "listName_0").first(), "Zo\u00eb (spd=+75%)");
-    EXPECT_EQ(panel.highest, (std::vector<std::string>{"840", "3", "9"}));
+    w.form1.showHighest("", "", "");
+    w.form2.close();  // comes back read from the file, the Highest panel filled again
+    w.model.showRecords(1);
+    EXPECT_EQ(items(form, "listName_1"), (QStringList{"\u738b\u5c0f\u660e 'Q' (spd=+75%)", "Nobody (100%)"}));
+    EXPECT_EQ(items(form, "listName_0").first(), "Zo\u00eb (spd=+75%)");
+    const auto highest = [&w](const char* name) { return w.form1.findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(highest("lblHScore") + "/" + highest("lblHCombo") + "/" + highest("lblHChain"), "840/3/9");
+
+    std::filesystem::remove("HighScores");  // gone: a game ending while the window is closed finds no rows
+    w.form2.close();
+    w.model.processScore(FinishedGame{});
+    EXPECT_EQ(w.dialogs.messages.size(), 2);  // read again before the ranking
+    EXPECT_EQ(items(form, "listName_1").filter("Q"), QStringList{});
+    EXPECT_EQ(tabs->currentIndex(), 0);
 }

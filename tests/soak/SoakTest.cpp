@@ -1,9 +1,7 @@
 // Whole games on the rules and the main window with random keys, ticks and speed clicks, checked
 // after every step. QUARRIX_SOAK_GAMES and QUARRIX_SOAK_SEED choose how many games and which ones.
 #include "GameFixture.h"
-#include "UiFakes.h"
-#include "game/FixedSeedRandom.h"
-#include "ui/Form1.h"
+#include "ThreeWindows.h"
 #include "ui/PlayfieldWidget.h"
 
 #include <QAction>
@@ -29,17 +27,18 @@ class Soak : public ::testing::Test {
 protected:
     Soak()
     {
-        const Board& board = form.game().field().board;
-        companions.onDestroy = [this] { ++destroyed; };
-        companions.onLanding = [this, &board] {
+        const Board& board = model.game().field().board;
+        model.onDestroy = [this] { ++destroyed; };
+        model.onLanding = [this, &board] {
             ++landings;
             spawnFilled = int{board.filled(3, Board::SpawnLowerRow)} + int{board.filled(3, Board::SpawnUpperRow)};
         };
-        form.setPauseFunction([](int /*ms*/) {});
+        model.setPauseFunction([](int /*ms*/) {});
+        audio.files.clear();        // no sound file loads: thousands of landings leave no table of sounds behind
         timer->blockSignals(true);  // the soak ticks; nothing happens between its steps
     }
 
-    const Playfield& field() const { return form.game().field(); }
+    const Playfield& field() const { return model.game().field(); }
     int pick(qsizetype count) { return static_cast<int>(engine() % static_cast<std::uint64_t>(count)); }
 
     // Gems come only with a new pair and go only with a destruction sound; only bursts score, by
@@ -51,7 +50,7 @@ protected:
         const Playfield before = field();
         destroyed = landings = 0;
         if (move == 0)
-            form.Timer1_Timer();
+            model.tick();
         else if (move == 1)
             speedItems[pick(speedItems.size())]->trigger();
         else
@@ -84,11 +83,13 @@ protected:
 
     std::uint64_t seed = knob("QUARRIX_SOAK_SEED", 20040217);
     std::mt19937_64 engine{seed};
+    TempWorkingDir dir;  // the finished games are ranked and saved
     FakeDialogs dialogs;
-    FakeCompanions companions;
+    FakeAudio audio;
     FixedSeedRandom random;  // the game's own pairs; the seed chooses the moves
-    ui::Form1 form{dialogs, companions, random};
-    QTimer* timer = form.findChild<QTimer*>("Timer1");
+    HeardModel model{dialogs, audio, random};
+    ui::Form1 form{model};
+    QTimer* timer = model.findChild<QTimer*>("Timer1");
     QList<QAction*> speedItems = form.findChildren<QAction*>(QRegularExpression("^M_S_\\d+$"));
     int destroyed = 0, landings = 0, spawnFilled = 0;
 };
@@ -108,8 +109,8 @@ TEST_F(Soak, WholeGamesKeepTheWellTheFiguresAndTheScreenTrue)
             ASSERT_LT(s, 20000) << "no game over";
             ASSERT_NO_FATAL_FAILURE(step(moves(engine))) << "step " << s;
         }
-        ASSERT_EQ(companions.finished.size(), static_cast<std::size_t>(g + 1));
-        ASSERT_EQ(companions.finished.back().score, field().figures.score);
+        ASSERT_EQ(model.finished.size(), static_cast<std::size_t>(g + 1));
+        ASSERT_EQ(model.finished.back().score, field().figures.score);
     }
 }
 

@@ -1,6 +1,4 @@
-#include "FakeAudio.h"
-#include "UiFakes.h"
-#include "ui/Form3.h"
+#include "ThreeWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,36 +12,43 @@ using namespace quarrix;
 
 struct Form3Test : ::testing::Test {
     void click(const char* name) const { QTest::mouseClick(form.findChild<QPushButton*>(name), Qt::LeftButton); }
+    test::FakeAudio::Buffer& music() { return w.audio.records.at(0); }  // loaded at start-up
 
-    test::FakeDialogs dialogs;
-    test::FakeAudio audio;
-    ui::Form3 form{dialogs, audio};
-    test::FakeAudio::Buffer& music() { return audio.records.at(0); }  // loaded by the window
+    test::ThreeWindows w;
+    ui::Form3& form = w.form3;
 };
 
-TEST_F(Form3Test, MusicPausesWhenPlayIsClickedWithBGMDisabled)
+TEST_F(Form3Test, MusicPlayPausesWhenDisabledAndRefusesANameNotEndingInWav)
 {
     EXPECT_EQ(music().file, "BGM_2.wav");
     EXPECT_EQ(music().status, sound::StatusPlaying | sound::StatusLooping);
     form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
     click("cmdBGMPlay");
-    EXPECT_TRUE(form.musicDisabled());
+    EXPECT_EQ(w.model.musicDisabled(), true);
     EXPECT_EQ(music().status, 0U);  // paused, still loaded
-    EXPECT_TRUE(music().live);
-}
-
-TEST_F(Form3Test, PlayRefusesAMusicNameNotEndingInWav)
-{
+    EXPECT_EQ(music().live, true);
+    form.findChild<QCheckBox*>("checkBGM")->setChecked(false);
     form.findChild<QLineEdit*>("txtBGM")->setText("music().WAV");
     click("cmdBGMPlay");
-    EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(audio.createCalls, 1);  // only the music the window started with
+    EXPECT_EQ(w.dialogs.messages.size(), 2);  // after the records' load error
+    EXPECT_EQ(w.audio.createCalls, 1);        // only the music the window started with
 }
 
-TEST_F(Form3Test, AChosenDeviceServesTheNextSoundNotTheMusic)
+// A chosen device serves the next sound, not the music. Closed rather than hidden, the window
+// unloads every sound; whatever needs the sound next finds it as at the start: the first files
+// and device, the music switch off and the music playing.
+TEST_F(Form3Test, AChosenDeviceLastsUntilTheWindowIsClosed)
 {
     QTest::keyClick(form.findChild<QComboBox*>("cmbDevices"), Qt::Key_Down);  // chooses the second device
     click("cmdGDPlay");
-    EXPECT_EQ(music().device, 0);
-    EXPECT_EQ(audio.records.back().device, 1);
+    EXPECT_EQ(std::pair(music().device, w.audio.records.back().device), std::pair(0, 1));
+    form.findChild<QLineEdit*>("txtGC")->setText("Other.wav");
+    form.findChild<QCheckBox*>("checkBGM")->setChecked(true);
+    form.close();
+    EXPECT_EQ(w.audio.liveCount(), 0);
+    w.model.playCollision(2);  // a landing
+    EXPECT_EQ(w.audio.records.at(2).file, "BGM_2.wav");
+    EXPECT_EQ(w.audio.records.at(3).file, "Dink.wav");
+    EXPECT_EQ(w.audio.records.at(3).device, 0);
+    EXPECT_EQ(form.findChild<QCheckBox*>("checkBGM")->isChecked(), false);  // shown as it is again
 }

@@ -1,25 +1,73 @@
 #pragma once
 
+#include "FakeAudio.h"
 #include "RecordsFakes.h"
-#include "UiFakes.h"
 #include "game/FixedSeedRandom.h"
-#include "sound/OpenAlAudio.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 
+#include <functional>
+#include <vector>
+
 namespace quarrix::test {
 
-// The three windows on fake dialogs and companions, in a folder with no HighScores file.
+// Answers the input boxes in turn, then cancels, as it cancels every file dialog; keeps all it was shown.
+class FakeDialogs final : public ui::Dialogs {
+public:
+    void message(const QString& text) override { messages << text; }
+    QString inputBox(const QString& /*prompt*/) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    QString openFile(const QString& title, const QString& filter) override
+    {
+        fileDialogs << title + QLatin1Char('|') + filter;
+        return {};  // cancelled
+    }
+    QStringList answers, messages, fileDialogs;
+};
+
+// The program's model, which tells the test of the rules' calls as they happen, then makes them.
+class HeardModel final : public ui::AppModel {
+public:
+    using AppModel::AppModel;
+
+    void playDestruction(std::int16_t position) override
+    {
+        onDestroy();
+        AppModel::playDestruction(position);
+    }
+    void cleanUpBuffers() override
+    {
+        onLanding();
+        AppModel::cleanUpBuffers();
+    }
+    void processScore(const FinishedGame& game) override
+    {
+        finished.push_back(game);
+        AppModel::processScore(game);
+    }
+
+    std::vector<FinishedGame> finished;
+    std::function<void()> onDestroy = [] {};  // at each destruction sound, in the middle of a resolution
+    std::function<void()> onLanding = [] {};  // once at the end of every landing, before the next pair
+};
+
+// The model and its three windows on fake dialogs and audio, in a folder with no HighScores file,
+// with the records read and the sound loaded as at start-up.
 struct ThreeWindows {
+    ThreeWindows()
+    {
+        model.loadRecords();
+        model.loadSound();
+    }
+
     TempWorkingDir dir;
     FakeDialogs dialogs;
-    FakeCompanions companions;
+    FakeAudio audio;
     FixedSeedRandom random;
-    sound::OpenAlAudio audio;
-    ui::Form1 form1{dialogs, companions, random};
-    ui::Form2 form2{dialogs, form1};
-    ui::Form3 form3{dialogs, audio};
+    ui::AppModel model{dialogs, audio, random};
+    ui::Form1 form1{model};
+    ui::Form2 form2{model};
+    ui::Form3 form3{dialogs, model};
 };
 
 }  // namespace quarrix::test

@@ -1,8 +1,6 @@
 // The records rows, offscreen: one row height across the five lists whatever script a name is
 // in, and names that keep their letters before their speed suffix.
-#include "RecordsFakes.h"
-#include "UiFakes.h"
-#include "ui/Form2.h"
+#include "ThreeWindows.h"
 #include "ui/RecordsList.h"
 
 #include <QTextLayout>
@@ -15,7 +13,7 @@ using namespace quarrix;
 
 TEST(RecordsRows, TheFiveListsShareEveryRowAndANameLosesItsSuffixFirst)
 {
-    test::TempWorkingDir dir;
+    test::ThreeWindows w;
     const QStringList names{"\u674e\u5c0f\u9f8d (spd=+50%)",     "\u4f50\u85e4\u82b1\u5b50 (spd=0)",
                             "\uae40\ubbfc\uc900 (spd=-25%)",     "\U0001F600\U0001F3AE (spd=+75%)",
                             "Zo\u00eb \u00d8rsted (spd=+25%)",   "Marta-Louise (spd=-75%)",
@@ -27,9 +25,8 @@ TEST(RecordsRows, TheFiveListsShareEveryRowAndANameLosesItsSuffixFirst)
     }
     items.emplace_back("NEXT");
     test::writeFile("HighScores", test::quotedLines(items) + test::quotedLines({"NEXT", "NEXT"}));
-    test::FakeDialogs dialogs;
-    test::RecordsFakes panel;
-    ui::Form2 form(dialogs, panel);
+    w.model.loadRecords();
+    ui::Form2& form = w.form2;
     form.show();
     const auto* name = form.findChild<ui::RecordsList*>("listName_0");
     ASSERT_EQ(name->count(), 10);

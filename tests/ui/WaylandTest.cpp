@@ -88,14 +88,16 @@ TEST(X11, EveryWindowCarriesTheIconAndTheLaunchersClassAndKeepsItsSize)
     QTemporaryDir dir;
     quarrix::test::writeFile(dir.filePath("HighScores").toStdString(),
                              quarrix::test::quotedLines({"NEXT", "NEXT", "NEXT"}));
-    game.setWorkingDirectory(dir.path());
-    start(game, QStringLiteral(QUARRIX_GAME), {}, env);
     const auto run = [&](const QStringList& args) {
         QProcess tool;
         start(tool, args.first(), args.mid(1), env);
         tool.waitForFinished(10000);
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     };
+    // Xvfb names its display a moment before it takes connections on a loaded machine.
+    (void)QTest::qWaitFor([&] { return !run({"xdotool", "getdisplaygeometry"}).isEmpty(); }, 10000);
+    game.setWorkingDirectory(dir.path());
+    start(game, QStringLiteral(QUARRIX_GAME), {}, env);
     // The first window titled `title`; without a window manager a window takes keys once given
     // the focus itself, and a key typed before that is lost, so `key` is pressed until it shows.
     const auto open = [&](const QString& title, const QString& focus = {}, const QString& key = {}) {
@@ -113,7 +115,7 @@ TEST(X11, EveryWindowCarriesTheIconAndTheLaunchersClassAndKeepsItsSize)
         return id;
     };
     const QString main = open(R"(^Quarrix Solo\. - 17/2/2004$)");
-    ASSERT_FALSE(main.isEmpty()) << env.value("DISPLAY").toStdString() << game.readAllStandardError().toStdString();
+    ASSERT_FALSE(main.isEmpty()) << env.value("DISPLAY").toStdString() << game.readAllStandardError().toStdString() << " xvfb " << xvfb.state() << xvfb.readAllStandardError().toStdString();
     QFile entry(QStringLiteral(QUARRIX_DESKTOP_ENTRY));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString wmClass = QRegularExpression("\nStartupWMClass=(.*)\n").match(entry.readAll()).captured(1);
