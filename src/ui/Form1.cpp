@@ -38,8 +38,7 @@ std::optional<Command> commandFor(int qtKey)
 }
 }  // namespace
 
-Form1::Form1(AppModel& model, QWidget* parent)
-    : QMainWindow(parent, FixedWindow), model_(model), scale_(logicalDpiX())
+Form1::Form1(AppModel& model, QWidget* parent) : QMainWindow(parent, FixedWindow), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));

@@ -115,7 +115,8 @@ TEST(X11, EveryWindowCarriesTheIconAndTheLaunchersClassAndKeepsItsSize)
         return id;
     };
     const QString main = open(R"(^Quarrix Solo\. - 17/2/2004$)");
-    ASSERT_FALSE(main.isEmpty()) << env.value("DISPLAY").toStdString() << game.readAllStandardError().toStdString() << " xvfb " << xvfb.state() << xvfb.readAllStandardError().toStdString();
+    ASSERT_FALSE(main.isEmpty()) << env.value("DISPLAY").toStdString() << game.readAllStandardError().toStdString()
+                                 << " xvfb " << xvfb.state() << xvfb.readAllStandardError().toStdString();
     QFile entry(QStringLiteral(QUARRIX_DESKTOP_ENTRY));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString wmClass = QRegularExpression("\nStartupWMClass=(.*)\n").match(entry.readAll()).captured(1);
