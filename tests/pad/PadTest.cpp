@@ -87,7 +87,7 @@ TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
         binding.poll();
     };
     QTimer::singleShot(0, [&] {  // once the message is active
-        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(QApplication::activeModalWidget()));
         SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX,
                                   0);  // refused unless the controllers were started
         binding.poll();
@@ -115,7 +115,7 @@ TEST(PadBinding, PlaysTheGameAndItsDialogsOnlyWhenInFront)
     EXPECT_EQ(model.game().field().pair.GemRow[0], Board::SpawnLowerRow);
     EXPECT_EQ(model.game().field().pair.GemCol[0], Board::SpawnColumn - 1);
     QTimer::singleShot(0, [&] {
-        QTest::qWaitForWindowActive(QApplication::activeModalWidget());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(QApplication::activeModalWidget()));
         qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(QStringLiteral("Ada"));
         set(SDL_CONTROLLER_BUTTON_B, 1);
     });
