@@ -62,9 +62,6 @@ TEST_F(Form1Test, KeysMoveThePairTheFiguresShowAndEachRemovalStepIsPaintedBefore
     QTest::keyClick(&form, Qt::Key_F1);
     QTest::keyClick(&form, Qt::Key_Left);
     QTest::keyClick(&form, Qt::Key_Up);  // gem 0 turns to the right of gem 1
-    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
-        QTest::keyClick(&form, key);
-    }
     QTest::keyClick(&form, Qt::Key_Down);
     QTest::keyEvent(QTest::Press, &form, Qt::Key_Down);  // a repeated key-down acts once more
     const FallingPair& pair = model.game().field().pair;
