@@ -1,7 +1,5 @@
 #include "GameFixture.h"
 
-#include <numeric>
-
 using namespace quarrix;
 using namespace quarrix::test;
 
@@ -13,11 +11,8 @@ TEST(Board, MovesCarryTheGemAndResetsNumberTheCells)
     board.adjustGems(2, 5, 2, 4);
     EXPECT_EQ(board.cell(2, 4).gem(), gemForDraw(6));
     board.reset();
-    std::vector<int> numbers, expected(Board::Cells);
-    std::iota(expected.begin(), expected.end(), 0);
     for (int i = 0; i < Board::Cells; ++i)
-        numbers.push_back(board.cellAt(i).ShapeIndex);
-    EXPECT_EQ(numbers, expected);
+        ASSERT_EQ(board.cellAt(i).ShapeIndex, i);
 }
 
 TEST(DestroyerGroup, FillsNeighboursInDepthFirstOrder)
@@ -67,7 +62,8 @@ TEST_F(LandingTest, SettlingDropsGemsColumnByColumnLowestFirst)
 
 TEST_F(LandingTest, EachBurstGemPausesSoundsAndRepaintsInOrder)
 {
-    land({"..rr..", "......"}, 2, 0, 3, 0, gemForDraw(4), gemForDraw(1));
+    startWithPair(2, 0, 3, 0, {"..rr..", "......"}, gemForDraw(4));
+    game.tick();
     // From (2,0): (2,1) above, then (3,1) right of it; the yellow gem stays and nothing falls.
     EXPECT_EQ(log.calls, "c2 c3 c3 p75 d2 r p75 d2 r p75 d3 r x s0 ");
     EXPECT_EQ(field().figures, (Figures{20, 1, 2, 1, 2}));
@@ -76,13 +72,15 @@ TEST_F(LandingTest, EachBurstGemPausesSoundsAndRepaintsInOrder)
 TEST_F(LandingTest, ASettledGemSetsOffAComboBurst)
 {
     // Red burst of four; the yellow destroyer then settles onto two yellows: a second, smaller burst.
-    land({"Y.....", "rrr...", "Ryy..."}, 5, 0, 5, 1, gemForDraw(2), gemForDraw(3));
+    startWithPair(5, 0, 5, 1, {"Y.....", "rrr...", "Ryy..."}, gemForDraw(2), gemForDraw(3));
+    game.tick();
     EXPECT_EQ(log.destructions, "0012012");
     EXPECT_EQ(log.collisions, "5550");  // the landing, then the yellow destroyer settling into column 0
     // 3 x 1 x 10 + 2 x 2 x 10; Current shows the latest burst, Best the largest.
     EXPECT_EQ(field().figures, (Figures{70, 2, 2, 2, 3}));
 
     // A landing without a burst (a lone destroyer stays) resets Current, keeps score and Best.
-    land({}, 0, 0, 0, 1, gemForDraw(4), gemForDraw(1));
+    startWithPair(0, 0, 0, 1, {}, gemForDraw(4));
+    game.tick();
     EXPECT_EQ(field().figures, (Figures{70, 0, 0, 2, 3}));
 }

@@ -86,7 +86,6 @@ protected:
 
     Playfield& field() { return game.mutableField(); }
     Board& board() { return game.mutableField().board; }
-    FallingPair& pair() { return game.mutableField().pair; }
 
     // An empty board with the stack painted, the timer on and a live pair on the given cells.
     void startWithPair(int c0, int r0, int c1, int r1, const std::vector<std::string>& stack = {},
@@ -96,17 +95,9 @@ protected:
         paint(board(), stack);
         board().place(c0, r0, gem0);
         board().place(c1, r1, gem1);
-        pair() = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
+        field().pair = FallingPair{{c0, c1}, {static_cast<std::int16_t>(r0), static_cast<std::int16_t>(r1)}, true};
         log.on = true;
         log.calls = log.collisions = log.destructions = "";
-    }
-
-    // Lands a pair that is already resting: one tick finds both gems blocked.
-    void land(const std::vector<std::string>& stack, int c0, int r0, int c1, int r1, Gem g0 = gemForDraw(0),
-              Gem g1 = gemForDraw(1))
-    {
-        startWithPair(c0, r0, c1, r1, stack, g0, g1);
-        game.tick();
     }
 
     std::array<int, 4> pairCells() const

@@ -14,11 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HighScoresReader::read(std::string_view(reinterpret_cast<const char*>(data), size), loaded);
     bool broken =
         HighScoresReader::read(HighScoresWriter::write(loaded), reloaded) != ReadOutcome::Loaded || reloaded != loaded;
-    for (const HighScoreTable& table : loaded) {
+    for (const HighScoreTable& table : loaded)
         broken = broken || table.size() < 1 || table.size() > HighScoreTable::Capacity;
-    }
-    if (broken) {
+    if (broken)
         std::abort();
-    }
     return 0;
 }
