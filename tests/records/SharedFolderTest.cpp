@@ -2,6 +2,10 @@
 #include "records/ScoreKeeper.h"
 
 #include <gtest/gtest.h>
+#include <QLockFile>
+
+#include <sys/wait.h>
+#include <csignal>
 
 namespace quarrix::records {  // two copies of the game in one folder: neither may erase the other's records
 
@@ -35,6 +39,23 @@ TEST(SharedFolder, TwoCopiesRankingAtOnceKeepBothGames)
     test::writeFile("HighScores", "\"cut off");  // not taken in: ranked against the tables as they were
     first.processScore(FinishedGame{600, 0, 0, 1000});
     EXPECT_EQ(scores(first), "600 500 300 200 0 ");
+}
+
+TEST(SharedFolder, ALockLeftByAKilledCopyIsTakenOverAndGoesWithTheSave)
+{
+    test::TempWorkingDir dir;
+    const pid_t copy = ::fork();
+    if (copy == 0) {  // a copy killed while it holds the lock
+        QLockFile lock("HighScores.lock");
+        lock.tryLock(0);
+        ::raise(SIGKILL);
+    }
+    ASSERT_EQ(::waitpid(copy, nullptr, 0), copy);
+    ASSERT_TRUE(std::filesystem::exists("HighScores.lock"));
+    test::RecordsFakes ann;
+    ScoreKeeper({ann, ann, ann}).processScore(FinishedGame{300, 0, 0, 1000});
+    EXPECT_FALSE(std::filesystem::exists("HighScores.lock"));  // only the holder removes it
+    EXPECT_NE(test::readFile("HighScores").find("\"300\""), std::string::npos);
 }
 
 }  // namespace quarrix::records
