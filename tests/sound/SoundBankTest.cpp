@@ -48,3 +48,16 @@ TEST_F(SoundBankTest, AFullTablePacksDownOrLetsTheNewestGiveWay)
     ASSERT_EQ(audio.liveCount(), 4);
     EXPECT_EQ((std::vector{bank.slot(0), bank.slot(1), bank.slot(2)}), kept);  // packed down in order
 }
+
+// A finished effect is not a terminated one, nor is the looping music: only the first terminated slot is reused.
+TEST_F(SoundBankTest, OnlyATerminatedSlotIsReused)
+{
+    bank.startMusic("BGM_2.wav", 0);
+    for (const std::uint32_t status : {0U, StatusTerminated, StatusPlaying, StatusTerminated}) {
+        bank.InitSoundBuffer("Dink.wav", static_cast<std::int16_t>(bank.slotCount()), 0);
+        audio.at(bank.slot(bank.slotCount() - 1)).status = status;
+    }
+    bank.PlaySound("PahTush.wav", 0, 0);
+    EXPECT_EQ(bank.slotCount(), 3U);
+    EXPECT_EQ(audio.at(bank.slot(2)).file, "PahTush.wav");
+}
