@@ -1,5 +1,4 @@
-// Losing the output device, on a platform whose devices can be told to go away. The devices are
-// OpenAL Soft's null output, so the sources and buffers freed and uploaded again are real ones.
+// Losing the output device, on a platform whose devices (OpenAL Soft's null output) can be told to go away.
 #include "WaveFiles.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
@@ -37,7 +36,6 @@ struct FakePlatform final : sound::DevicePlatform {
     Clock::time_point now() override { return Clock::time_point{} + clock; }
 };
 
-// A steady tone of `seconds` in a fresh file.
 std::string toneFile(const std::string& name, double seconds)
 {
     const std::string file = testing::TempDir() + name + std::to_string(::getpid()) + ".wav";
@@ -53,9 +51,8 @@ struct DeviceRecovery : ::testing::Test {
     sound::SoundBank bank{audio};
 };
 
-// Each step at its time: the device is lost first if `drop`, then an effect is played, the idle
-// check runs, the music is started (as its Play button does) or stopped, or the device list is
-// read before an effect.
+// Each step at its time: the device is lost first if `drop`, then the act; List reads the device
+// list before an effect.
 TEST_F(DeviceRecovery, ALostDeviceIsReopenedAtItsPaceByTheNextSoundOrTheIdleCheck)
 {
     const std::string effect = toneFile("effect-", 0.5);

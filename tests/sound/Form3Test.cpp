@@ -34,9 +34,8 @@ TEST_F(Form3Test, MusicPlayPausesWhenDisabledAndRefusesANameNotEndingInWav)
     EXPECT_EQ(w.audio.createCalls, 1);        // only the music the window started with
 }
 
-// A chosen device serves the next sound, not the music. Closed rather than hidden, the window
-// unloads every sound; whatever needs the sound next finds it as at the start: the first files
-// and device, the music switch off and the music playing.
+// A chosen device serves the next sound, not the music. Closed, the window unloads every sound;
+// the next sound finds the first files and device again.
 TEST_F(Form3Test, AChosenDeviceLastsUntilTheWindowIsClosed)
 {
     QTest::keyClick(form.findChild<QComboBox*>("cmbDevices"), Qt::Key_Down);  // chooses the second device

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <thread>
 
@@ -82,16 +81,10 @@ TEST(WaveWriter, MusicResumesWhereItStoppedAndSpeedsUpWithoutAGap)
     EXPECT_NEAR(frequency(r, spans[1].second - ms(400), spans[1].second - ms(50)) / before, 23594.0 / 22050.0, 0.002);
 }
 
-// A bad file loads nothing; a file changed on disk is decoded again, not served from the cache.
-TEST(WaveWriter, BadFilesLoadNothingAndChangedFilesAreReadAgain)
+// A file changed on disk is decoded again, not served from the cache.
+TEST(WaveWriter, ChangedFilesAreReadAgain)
 {
-    std::ofstream(file("empty.wav"));
-    std::ofstream(file("garbage.wav")) << "RIFF and then nothing that a wave file should hold";
-    std::filesystem::create_directories(file("folder.wav"));
     OpenAlAudio audio;
-    for (const char* name : {"missing.wav", "empty.wav", "garbage.wav", "folder.wav"}) {
-        EXPECT_EQ(audio.createBuffer(file(name), 0), NoBuffer) << name;
-    }
     for (const int rate : {22050, 11025}) {
         ASSERT_TRUE(writeMono(file("changing.wav"), rate, 0.1, [](double t) { return 0.3 * std::sin(3000 * t); }));
         EXPECT_EQ(audio.frequency(audio.createBuffer(file("changing.wav"), 0)), rate);

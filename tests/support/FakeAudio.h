@@ -7,8 +7,7 @@
 
 namespace quarrix::test {
 
-// Buffers are plain records (handle h is records[h - 1]) of what was asked of them; tests set
-// their status where the mixer would.
+// Buffers are plain records (handle h is records[h - 1]); tests set their status where the mixer would.
 class FakeAudio final : public sound::AudioDevice {
     using H = sound::BufferHandle;
 
@@ -58,7 +57,6 @@ public:
     int liveCount() const { return static_cast<int>(std::ranges::count_if(records, &Buffer::live)); }
 
 private:
-    // The handle's live record, or null (counted as a dead call).
     Buffer* live(H h)
     {
         if (h >= 1 && h <= records.size() && records[h - 1].live) {
@@ -78,11 +76,11 @@ private:
     template <typename T>
     bool set(H h, T Buffer::*field, T value)
     {
-        Buffer* b = live(h);
-        if (b != nullptr) {
+        if (Buffer* b = live(h)) {
             b->*field = value;
+            return true;
         }
-        return b != nullptr;
+        return false;
     }
 };
 
