@@ -48,9 +48,22 @@ RecordsList::RecordsList(QWidget* page, const QString& name, qreal points) : QLi
     setObjectName(name);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFont(TwipScale::sized(font(), points));
-    tallestLine_ = tallestLine(font());
-    rowHeight_ = tallestLine_;
     setItemDelegate(new RowDelegate(this));
+}
+
+int RecordsList::tallest() const
+{
+    if (tallestLine_ == 0) {
+        tallestLine_ = tallestLine(font());
+        rowHeight_ = tallestLine_;
+    }
+    return tallestLine_;
+}
+
+int RecordsList::rowHeight() const
+{
+    tallest();
+    return rowHeight_;
 }
 
 QString RecordsList::shownText(int row) const
@@ -68,7 +81,7 @@ void RecordsList::resizeEvent(QResizeEvent* event)
 {
     // Every row of a full table stays inside the box, even where the tallest line would not let it.
     const int fitting = std::max(1, viewport()->height() / static_cast<int>(records::HighScoreTable::Capacity));
-    const int height = std::min(tallestLine_, fitting);
+    const int height = std::min(tallest(), fitting);
     if (height != rowHeight_) {
         rowHeight_ = height;
         doItemsLayout();

@@ -16,7 +16,7 @@ class RecordsList final : public QListWidget {
 public:
     RecordsList(QWidget* page, const QString& name, qreal points);
 
-    int rowHeight() const { return rowHeight_; }
+    int rowHeight() const;
     // The text row `row` draws: its item's text cut to the box's width by elideName.
     QString shownText(int row) const;
 
@@ -24,8 +24,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    int tallestLine_;
-    int rowHeight_;
+    int tallest() const;
+
+    // Probing the CJK faces costs the start several milliseconds, so it waits until a row is
+    // first laid out: 0 until then.
+    mutable int tallestLine_ = 0;
+    mutable int rowHeight_ = 0;
 };
 
 // The height of the tallest line the shipped faces that are installed draw at `font`'s size.
