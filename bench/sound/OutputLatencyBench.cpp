@@ -7,11 +7,11 @@
 #include "sound/SoundBank.h"
 #include "soundcheck/Dropouts.h"
 #include "soundcheck/PrivateSoundServer.h"
+#include "soundcheck/WaveFiles.h"
 
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <benchmark/benchmark.h>
-#include <sndfile.hh>
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +30,8 @@ namespace {
 using quarrix::bench::BusyCores;
 using quarrix::soundcheck::Dropouts;
 using quarrix::soundcheck::PrivateSoundServer;
+using quarrix::soundcheck::TwoPi;
+using quarrix::soundcheck::writeMono;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
@@ -40,17 +42,6 @@ constexpr auto RunTime = 10s;
 constexpr auto RecordFrom = 750ms;
 // A recording starts with some silence of the recorder's own (about 30 ms on PulseAudio).
 constexpr std::size_t LeadIn = Rate / 4;
-
-// A second of 441 Hz: a whole number of periods, so the looping music has no seam.
-bool writeTone(const std::string& path)
-{
-    std::vector<float> s(Rate);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        s[i] = static_cast<float>(0.5 * std::sin(6.283185307179586 * 441.0 * static_cast<double>(i) / Rate));
-    }
-    SndfileHandle f(path, SFM_WRITE, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, Rate);
-    return f.writef(s.data(), std::ssize(s)) == std::ssize(s);
-}
 
 double median(std::vector<double> v)
 {
@@ -110,7 +101,8 @@ void gameStream(benchmark::State& state, PrivateSoundServer::Kind kind, int busy
             return;
         }
         const std::string tone = server.folder() + "/tone.wav";
-        writeTone(tone);
+        // A second of 441 Hz: a whole number of periods, so the looping music has no seam.
+        writeMono(tone, Rate, 1.0, [](double t) { return 0.5 * std::sin(TwoPi * 441.0 * t); });
         const BusyCores busy(busyCores, 60);
         quarrix::sound::OpenAlAudio audio;
         quarrix::sound::SoundBank bank(audio);

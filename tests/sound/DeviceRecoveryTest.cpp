@@ -1,7 +1,7 @@
 // Losing the output device, on a platform whose devices (OpenAL Soft's null output) can be told to go away.
-#include "WaveFiles.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
+#include "soundcheck/WaveFiles.h"
 #include "ui/DeviceWatch.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ struct FakePlatform final : sound::DevicePlatform {
 std::string toneFile(const std::string& name, double seconds)
 {
     const std::string file = testing::TempDir() + name + std::to_string(::getpid()) + ".wav";
-    test::writeMono(file, 22050, seconds, [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); });
+    soundcheck::writeMono(file, 22050, seconds, [](double t) { return 0.5 * std::sin(soundcheck::TwoPi * 441.0 * t); });
     return file;
 }
 

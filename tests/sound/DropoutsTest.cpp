@@ -1,21 +1,19 @@
 // The dropout count the latency benchmark relies on, on made-up recordings of a steady tone.
 #include "soundcheck/Dropouts.h"
+#include "soundcheck/WaveFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-using quarrix::soundcheck::Dropouts;
+using namespace quarrix::soundcheck;
 
 constexpr int Rate = 44100;
 
 // A second of 441 Hz, silent over each [from, to) millisecond span of `gaps`.
 static std::vector<float> tone(const std::vector<std::pair<int, int>>& gaps)
 {
-    std::vector<float> s(Rate);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        s[i] = 0.35F * static_cast<float>(std::sin(6.283185307179586 * 441.0 * static_cast<double>(i) / Rate));
-    }
+    std::vector<float> s = sampled(Rate, 1.0, [](double t) { return 0.35 * std::sin(TwoPi * 441.0 * t); });
     for (const auto& [from, to] : gaps) {
         std::fill(s.begin() + from * Rate / 1000, s.begin() + to * Rate / 1000, 0.0F);
     }

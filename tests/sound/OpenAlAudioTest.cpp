@@ -1,6 +1,6 @@
-#include "WaveFiles.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
+#include "soundcheck/WaveFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <memory>
 #include <thread>
 
-using namespace quarrix::test;
+using namespace quarrix::soundcheck;
 using namespace quarrix::sound;
 
 // The stretches [first, second) of sound separated by more than 0.1 s of silence.

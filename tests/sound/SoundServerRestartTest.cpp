@@ -1,9 +1,9 @@
 // A private sound server playing into a null sink, PulseAudio and PipeWire in turn, is stopped
 // and started again while the music loops; what reaches the sink is recorded from its monitor.
-#include "WaveFiles.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
 #include "soundcheck/PrivateSoundServer.h"
+#include "soundcheck/WaveFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@ using soundcheck::PrivateSoundServer;
 // Half a second from when sound reaches the sink: its end holds the music sped up for height 14.
 static void expectMusic(const PrivateSoundServer& server, const char* when)
 {
-    const test::Recording r{44100, 1, server.recordMonitor(0.5)};
+    const soundcheck::Recording r{44100, 1, server.recordMonitor(0.5)};
     ASSERT_EQ(r.frames(), 22050U) << "recording " << when;
-    EXPECT_GT(test::peak(r, 0, 11025, 22050), 0.3) << "music level " << when;
-    EXPECT_NEAR(test::frequency(r, 11025, 22050), 441.0 * 23594 / 22050, 3.0) << "music pitch " << when;
+    EXPECT_GT(soundcheck::peak(r, 0, 11025, 22050), 0.3) << "music level " << when;
+    EXPECT_NEAR(soundcheck::frequency(r, 11025, 22050), 441.0 * 23594 / 22050, 3.0) << "music pitch " << when;
 }
 
 class SoundServer : public testing::TestWithParam<PrivateSoundServer::Kind> {};
@@ -32,7 +32,8 @@ TEST_P(SoundServer, MusicComesBackAfterARestartWithNoEffectPlayed)
                      << " server cannot start here (is it installed, with pactl?)";
     }
     const std::string music = server.folder() + "/music.wav";
-    ASSERT_TRUE(test::writeMono(music, 22050, 2.0, [](double t) { return 0.5 * std::sin(test::TwoPi * 441.0 * t); }));
+    ASSERT_TRUE(soundcheck::writeMono(music, 22050, 2.0,
+                                      [](double t) { return 0.5 * std::sin(soundcheck::TwoPi * 441.0 * t); }));
     sound::OpenAlAudio audio;
     sound::SoundBank bank(audio);
     bank.startMusic(music, 0);
