@@ -49,7 +49,7 @@ double frequency(const Recording& r, std::size_t from, std::size_t to)
     if (rises.size() < 2) {
         return 0.0;
     }
-    return (rises.size() - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
+    return (static_cast<double>(rises.size()) - 1.0) * r.rate / static_cast<double>(rises.back() - rises[0]);
 }
 
 }  // namespace quarrix::soundcheck
