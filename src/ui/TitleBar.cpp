@@ -123,7 +123,7 @@ TitleBar::TitleBar(QWidget* window) : QWidget(window)
 {
     setObjectName(QStringLiteral("titleBar"));
     const TwipScale scale(logicalDpiX());
-    resize(window->width(), scale.px(BarHeight));
+    setFixedHeight(scale.px(BarHeight));
     title_ = new QLabel(window->windowTitle(), this);
     QFont bold = font();
     bold.setBold(true);
@@ -139,9 +139,24 @@ TitleBar::TitleBar(QWidget* window) : QWidget(window)
     outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
     outline_->installEventFilter(this);
     window->installEventFilter(this);
-    // Placed now for a window of a fixed size, and again whenever its layout sizes it.
-    QResizeEvent placed(window->size(), window->size());
-    eventFilter(window, &placed);
+    place();  // now for a window of a fixed size, and again whenever its layout sizes it
+}
+
+void TitleBar::place()
+{
+    const TwipScale scale(logicalDpiX());
+    const QSize button(scale.px(ButtonWidth), scale.px(ButtonHeight));
+    const int top = (height() - button.height()) / 2;
+    setGeometry(0, 0, parentWidget()->width(), height());
+    const QList<QAbstractButton*> buttons = findChildren<QAbstractButton*>();
+    int left = width() - scale.px(Gap) - 1;  // right to left, clear of the outline
+    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
+        left -= button.width();
+        (*it)->setGeometry(QRect({left, top}, button));
+        left -= scale.px(Gap);
+    }
+    title_->setGeometry(scale.px(TitleLeft), 0, left - scale.px(TitleLeft), height());
+    outline_->setGeometry(parentWidget()->rect());
 }
 
 bool TitleBar::eventFilter(QObject* watched, QEvent* event)
@@ -159,22 +174,7 @@ bool TitleBar::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::WindowTitleChange: title_->setText(window->windowTitle()); break;
     case QEvent::Show: outline_->raise(); break;
-    case QEvent::Resize: {
-        const TwipScale scale(logicalDpiX());
-        const QSize button(scale.px(ButtonWidth), scale.px(ButtonHeight));
-        const int top = (height() - button.height()) / 2;
-        setGeometry(0, 0, window->width(), height());
-        auto buttons = findChildren<QAbstractButton*>();
-        int left = width() - scale.px(Gap) - 1;
-        for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
-            left -= button.width();
-            (*it)->setGeometry(QRect({left, top}, button));
-            left -= scale.px(Gap);
-        }
-        title_->setGeometry(scale.px(TitleLeft), 0, left - scale.px(TitleLeft), height());
-        outline_->setGeometry(window->rect());
-        break;
-    }
+    case QEvent::Resize: place(); break;
     default: break;
     }
     return false;

@@ -32,6 +32,7 @@ protected:
 
 private:
     explicit TitleBar(QWidget* window);
+    void place();
 
     QLabel* title_ = nullptr;
     QWidget* outline_ = nullptr;
