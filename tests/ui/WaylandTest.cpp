@@ -80,7 +80,6 @@ TEST(Wayland, TheCompositorDrawsTitleBarsWhereItOffersTheDecorationManager)
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
     static const wl_interface manager{"zxdg_decoration_manager_v1", 1, 0, nullptr, 0, nullptr};
     for (const bool offered : {false, true}) {
-        SCOPED_TRACE(offered);
         wl_display* compositor = wl_display_create();
         qputenv("WAYLAND_DISPLAY", wl_display_add_socket_auto(compositor));
         if (offered) {
