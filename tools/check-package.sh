@@ -14,7 +14,7 @@ deb=$(readlink -f "$(ls -t "$build"/quarrix-solo_*.deb | head -n 1)")
 echo "package: $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libqt6widgets6 libqt6svg6 libopenal1 libsndfile1 libsdl2-2.0-0; do
+for lib in libqt6widgets6 libqt6svg6 libopenal1 libsndfile1 libsdl2-2.0-0 libwayland-client0; do
     grep -q "$lib" <<<"$depends" || { echo "missing runtime dependency: $lib"; exit 1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

@@ -15,7 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy
   pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
-  qt6-wayland weston xvfb libxcb1-dev
+  qt6-wayland libwayland-dev weston xvfb libxcb1-dev
   libqt6svg6 x11-utils xdotool
 )
 # A face for names in Chinese, Japanese or Korean, which FreeSans lacks: the small WenQuanYi Micro

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "PlayfieldWidget.h"
+#include "TitleBar.h"
 #include "WindowLook.h"
 
 #include <QActionGroup>
@@ -56,6 +57,7 @@ Form1::Form1(AppModel& model, QWidget* parent) : QMainWindow(parent, FixedWindow
     connect(&model_, &AppModel::changedNow, this, &Form1::repaintNow);
     connect(&model_, &AppModel::highestChanged, this, &Form1::showHighest);
     connect(this, &Form1::firstFrameShown, &model_, &AppModel::loadSound);
+    TitleBar::fit(this);
 }
 
 Form1::~Form1() = default;

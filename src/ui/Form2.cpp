@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "RecordsList.h"
+#include "TitleBar.h"
 #include "WindowLook.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ Form2::Form2(AppModel& model, QWidget* parent) : QWidget(parent, FixedWindow), m
     });
     connect(&model, &AppModel::tablesChanged, this, &Form2::showTables);
     connect(&model, &AppModel::recordsWanted, this, &Form2::showTab);
+    TitleBar::fit(this);
 }
 
 void Form2::showTab(int tab)

@@ -1,5 +1,6 @@
 #include "Form3.h"
 
+#include "TitleBar.h"
 #include "WindowLook.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ Form3::Form3(Dialogs& dialogs, AppModel& model, QWidget* parent)
         show();
         raise();
     });
+    TitleBar::fit(this);
 }
 
 void Form3::closeEvent(QCloseEvent* event)

@@ -1,8 +1,11 @@
 #include "ThreeWindows.h"
+#include "ui/TitleBar.h"
 #include "ui/WindowLook.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QStyleOption>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -67,4 +70,49 @@ TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
         window->show();
         expectLaidOut(*window);
     }
+}
+
+// Where a window carries its own title bar: minimise and close only, the window's title, and the
+// content as it was, one bar lower.
+TEST(Layout, AnOwnTitleBarOffersMinimiseAndCloseAboveTheContentAsItWas)
+{
+    quarrix::test::ThreeWindows plain;
+    qputenv("QUARRIX_OWN_TITLE_BAR", "1");
+    quarrix::ui::Form1 form1(plain.model);
+    quarrix::ui::Form2 form2(plain.model);
+    quarrix::ui::Form3 form3(plain.dialogs, plain.model);
+    qunsetenv("QUARRIX_OWN_TITLE_BAR");
+    const std::array<std::pair<QWidget*, QWidget*>, 3> windows{
+        {{&plain.form1, &form1}, {&plain.form2, &form2}, {&plain.form3, &form3}}};
+    for (auto [window, barred] : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        window->show();
+        barred->show();
+        const auto* bar = barred->findChild<quarrix::ui::TitleBar*>();
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(barred->windowFlags(), window->windowFlags() | Qt::FramelessWindowHint);
+        EXPECT_EQ(barred->size(), window->size() + QSize(0, bar->height()));
+        EXPECT_EQ(bar->geometry(), QRect(0, 0, barred->width(), bar->height()));
+        const QList<QWidget*> content = window->findChildren<QWidget*>();
+        const QList<QWidget*> moved = barred->findChildren<QWidget*>();  // the same, then the bar's own
+        for (qsizetype i = 0; i < content.size(); ++i) {
+            SCOPED_TRACE(content[i]->metaObject()->className());
+            EXPECT_EQ(QRect(moved[i]->mapTo(barred, QPoint()), moved[i]->size()),
+                      QRect(content[i]->mapTo(window, QPoint(0, bar->height())), content[i]->size()));
+        }
+        QStringList offered;
+        for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>()) {
+            offered << button->objectName();
+        }
+        EXPECT_EQ(offered, QStringList({"minimise", "close"}));
+        EXPECT_EQ(bar->findChild<QLabel*>()->text(), window->windowTitle());
+        barred->setWindowTitle(QStringLiteral("Renamed"));
+        EXPECT_EQ(bar->findChild<QLabel*>()->text(), QStringLiteral("Renamed"));
+        QTest::mouseClick(bar->findChild<QAbstractButton*>(QStringLiteral("minimise")), Qt::LeftButton);
+        EXPECT_TRUE(barred->isMinimized());
+    }
+    plain.model.settings().musicOff = true;
+    QTest::mouseClick(form3.findChild<QAbstractButton*>(QStringLiteral("close")), Qt::LeftButton);
+    EXPECT_FALSE(form3.isVisible());
+    EXPECT_FALSE(plain.model.settings().musicOff);  // closed as the desktop closes it: the settings start anew
 }

@@ -1,6 +1,7 @@
 // The real game on private display servers: its Wayland traffic on a headless Weston, and on an Xvfb
 // its windows' properties, which a task bar and a window manager read.
 #include "RecordsFakes.h"
+#include "ui/TitleBar.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,8 +12,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
+#include <wayland-server.h>
 
 #include <csignal>
+#include <thread>
 
 namespace {
 
@@ -57,15 +60,37 @@ TEST(Wayland, TheGameRunsNativelyAndShowsItsMainWindow)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));  // the protocol, to standard error
     startGame(game, dir, env);
-    // Named for its desktop entry, of one fixed size, titled, configured, drawn, on the output.
+    // Named for its desktop entry, of one fixed size with no title bar of Qt's around it (Weston draws
+    // none, so the window carries its own), titled, configured, drawn, on the output.
     const QRegularExpression shown(
         R"((?=.*set_app_id\(")" QUARRIX_APP_ID R"("\)))"
-        R"((?=.*set_min_size\(([1-9]\d*, [1-9]\d*)\).*set_max_size\(\1\)).*set_title\("Quarrix Solo\. - )"
+        R"((?=.*set_min_size\(([1-9]\d*, [1-9]\d*)\).*set_max_size\(\1\).*set_window_geometry\(0, 0, \1\)))"
+        R"(.*set_title\("Quarrix Solo\. - )"
         R"(17/2/2004"\).*ack_configure.*attach\(wl_buffer@.*\.enter\(wl_output@)",
         QRegularExpression::DotMatchesEverythingOption);
     QString traffic;
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.match(traffic += game.readAllStandardError()).hasMatch(); }, 15000))
         << traffic.right(2000).toStdString();
+}
+
+// The game's question to a compositor, put to a private one that offers the decoration manager or not.
+TEST(Wayland, TheCompositorDrawsTitleBarsWhereItOffersTheDecorationManager)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+    static const wl_interface manager{"zxdg_decoration_manager_v1", 1, 0, nullptr, 0, nullptr};
+    for (const bool offered : {false, true}) {
+        wl_display* compositor = wl_display_create();
+        qputenv("WAYLAND_DISPLAY", wl_display_add_socket_auto(compositor));
+        if (offered) {
+            wl_global_create(compositor, &manager, 1, nullptr, [](wl_client*, void*, uint32_t, uint32_t) {});
+        }
+        std::thread serving(wl_display_run, compositor);
+        EXPECT_EQ(quarrix::ui::compositorDrawsTitleBars(), offered);
+        wl_display_terminate(compositor);
+        serving.join();
+        wl_display_destroy(compositor);
+    }
 }
 
 TEST(X11, EveryWindowCarriesTheIconAndTheLaunchersClassAndKeepsItsSize)
