@@ -3,9 +3,9 @@
 // the stream reports, and the dropouts in a recording of a steady tone, with none, one or both
 // cores kept busy by other programs. Each run starts its own server.
 #include "BusyCores.h"
+#include "Dropouts.h"
 #include "sound/OpenAlAudio.h"
 #include "sound/SoundBank.h"
-#include "soundcheck/Dropouts.h"
 #include "soundcheck/PrivateSoundServer.h"
 #include "soundcheck/WaveFiles.h"
 
@@ -28,7 +28,7 @@
 namespace {
 
 using quarrix::bench::BusyCores;
-using quarrix::soundcheck::Dropouts;
+using quarrix::bench::Dropouts;
 using quarrix::soundcheck::PrivateSoundServer;
 using quarrix::soundcheck::TwoPi;
 using quarrix::soundcheck::writeMono;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace quarrix::soundcheck {
+namespace quarrix::bench {
 
 Dropouts Dropouts::in(const std::vector<float>& samples, int rate)
 {
@@ -30,4 +30,4 @@ Dropouts Dropouts::in(const std::vector<float>& samples, int rate)
     return found;
 }
 
-}  // namespace quarrix::soundcheck
+}  // namespace quarrix::bench

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace quarrix::soundcheck {
+namespace quarrix::bench {
 
 // The dropouts in a recording of a steady tone: runs of near-silent samples long enough to be
 // heard as a gap. A tone crosses zero for a sample or two each half period, far shorter than a
@@ -19,4 +19,4 @@ struct Dropouts {
     double totalMs = 0.0;
 };
 
-}  // namespace quarrix::soundcheck
+}  // namespace quarrix::bench
