@@ -5,31 +5,31 @@
     <name>quarrix::SpeedSetting</name>
     <message>
         <source>-75%</source>
-        <translation type="unfinished"></translation>
+        <translation>-75&#xa0;%</translation>
     </message>
     <message>
         <source>-50%</source>
-        <translation type="unfinished"></translation>
+        <translation>-50&#xa0;%</translation>
     </message>
     <message>
         <source>-25%</source>
-        <translation type="unfinished"></translation>
+        <translation>-25&#xa0;%</translation>
     </message>
     <message>
         <source>0 - Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>0 – Normale</translation>
     </message>
     <message>
         <source>+25%</source>
-        <translation type="unfinished"></translation>
+        <translation>+25&#xa0;%</translation>
     </message>
     <message>
         <source>+50%</source>
-        <translation type="unfinished"></translation>
+        <translation>+50&#xa0;%</translation>
     </message>
     <message>
         <source>+75%</source>
-        <translation type="unfinished"></translation>
+        <translation>+75&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -38,68 +38,80 @@
         <source>You are worth...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleurs scores !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleurs scores !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combos Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleurs combos !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combo Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleurs combos !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chains Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleures chaînes !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chians Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo…
+… vous avez décroché la place n° %1 du tableau des meilleures chaînes !
+Veuillez entrer votre nom : </translation>
     </message>
     <message>
         <source>Error: There was an error in loading the HighScore Table, this may be because the file &apos;HighScores&apos; is currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de charger le tableau des records ; le fichier « HighScores » est peut-être corrompu ou absent. Le problème disparaîtra dès que vous établirez un nouveau record et que le fichier sera réécrit.</translation>
     </message>
     <message>
         <source>cannot create the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le nouveau fichier</translation>
     </message>
     <message>
         <source>cannot write the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire le nouveau fichier</translation>
     </message>
     <message>
         <source>cannot replace the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de remplacer l’ancien fichier</translation>
     </message>
     <message>
         <source>Error: The HighScore Table could not be saved to the file &apos;%1&apos; (%2: %3). The file keeps the tables it held before; the new scores stay in the Records window until the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le tableau des records n’a pas pu être enregistré dans le fichier « %1 » (%2 : %3). Le fichier garde les tableaux qu’il contenait ; les nouveaux scores restent dans la fenêtre Records jusqu’au prochain enregistrement.</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::AppModel</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>This is not a valid Sound File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier son valide !</translation>
     </message>
 </context>
 <context>
@@ -107,165 +119,168 @@ Please Enter Your Name: </source>
     <message>
         <source>Quarrix Solo. - 17/2/2004</source>
         <extracomment>The game&apos;s name and the day of its first version, 17 February 2004, as a date is written here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quarrix Solo. – 17/2/2004</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du son</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Highest Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs combos</translation>
     </message>
     <message>
         <source>Highest Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleures chaînes</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Coming Soon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bientôt…</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis</translation>
     </message>
     <message>
         <source>Highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score :</translation>
     </message>
     <message>
         <source>Combo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Combo :</translation>
     </message>
     <message>
         <source>Chain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne :</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form2</name>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The headers: the blanks put each word over its column of the list below.</extracomment>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Highest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Score               Combo             Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>N°   Nom (vitesse)         Score               Combo             Chaîne</translation>
     </message>
     <message>
         <source>Highest Combos</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs combos</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Combo             Chain                Score</source>
-        <translation type="unfinished"></translation>
+        <translation>N°   Nom (vitesse)         Combo             Chaîne             Score</translation>
     </message>
     <message>
         <source>Highest Chains</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleures chaînes</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Chain               Score               Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>N°   Nom (vitesse)         Chaîne            Score               Combo</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form3</name>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du son</translation>
     </message>
     <message>
         <source>_ Hide</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hides the window.</extracomment>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Sound Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie son :</translation>
     </message>
     <message>
         <source>Gem Collision:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impact :</translation>
     </message>
     <message>
         <source>Gem Destruction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Explosion :</translation>
     </message>
     <message>
         <source>BackGround Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique de fond :</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Disable BGM (click Play to apply)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans musique (cliquez sur Lire)</translation>
     </message>
     <message>
         <source>Combo1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>In the device box until there is a device to show.</extracomment>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Select Sound File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier son</translation>
     </message>
     <message>
         <source>Wave Sound Files (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers son Wave (*.wav)</translation>
     </message>
 </context>
 </TS>

@@ -5,31 +5,31 @@
     <name>quarrix::SpeedSetting</name>
     <message>
         <source>-75%</source>
-        <translation type="unfinished"></translation>
+        <translation>-75%</translation>
     </message>
     <message>
         <source>-50%</source>
-        <translation type="unfinished"></translation>
+        <translation>-50%</translation>
     </message>
     <message>
         <source>-25%</source>
-        <translation type="unfinished"></translation>
+        <translation>-25%</translation>
     </message>
     <message>
         <source>0 - Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>0 – Normal</translation>
     </message>
     <message>
         <source>+25%</source>
-        <translation type="unfinished"></translation>
+        <translation>+25%</translation>
     </message>
     <message>
         <source>+50%</source>
-        <translation type="unfinished"></translation>
+        <translation>+50%</translation>
     </message>
     <message>
         <source>+75%</source>
-        <translation type="unfinished"></translation>
+        <translation>+75%</translation>
     </message>
 </context>
 <context>
@@ -38,68 +38,80 @@
         <source>You are worth...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores pontuações!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores pontuações!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combos Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores combos!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combo Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores combos!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chains Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores cadeias!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chians Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns…
+…você conquistou a %1ª posição na tabela de maiores cadeias!
+Digite seu nome: </translation>
     </message>
     <message>
         <source>Error: There was an error in loading the HighScore Table, this may be because the file &apos;HighScores&apos; is currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: não foi possível carregar a tabela de recordes; talvez o arquivo &quot;HighScores&quot; esteja corrompido ou não exista. Isso será resolvido na próxima vez que você bater um recorde e o arquivo for regravado.</translation>
     </message>
     <message>
         <source>cannot create the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar o novo arquivo</translation>
     </message>
     <message>
         <source>cannot write the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar o novo arquivo</translation>
     </message>
     <message>
         <source>cannot replace the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível substituir o arquivo antigo</translation>
     </message>
     <message>
         <source>Error: The HighScore Table could not be saved to the file &apos;%1&apos; (%2: %3). The file keeps the tables it held before; the new scores stay in the Records window until the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: não foi possível salvar a tabela de recordes no arquivo &quot;%1&quot; (%2: %3). O arquivo mantém as tabelas que já tinha; as novas pontuações ficam na janela Recordes até o próximo salvamento.</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::AppModel</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim de jogo</translation>
     </message>
     <message>
         <source>This is not a valid Sound File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este não é um arquivo de som válido!</translation>
     </message>
 </context>
 <context>
@@ -107,165 +119,168 @@ Please Enter Your Name: </source>
     <message>
         <source>Quarrix Solo. - 17/2/2004</source>
         <extracomment>The game&apos;s name and the day of its first version, 17 February 2004, as a date is written here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quarrix Solo. – 17/2/2004</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de som</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores pontuações</translation>
     </message>
     <message>
         <source>Highest Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores combos</translation>
     </message>
     <message>
         <source>Highest Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores cadeias</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Coming Soon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Em breve…</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Próx</translation>
     </message>
     <message>
         <source>Highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos:</translation>
     </message>
     <message>
         <source>Combo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Combo:</translation>
     </message>
     <message>
         <source>Chain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeia:</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhores</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Atual</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form2</name>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The headers: the blanks put each word over its column of the list below.</extracomment>
+        <translation>Maiores pontuações</translation>
     </message>
     <message>
         <source>Highest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores pontuações</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Score               Combo             Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos Nome (veloc.)         Pontos             Combo             Cadeia</translation>
     </message>
     <message>
         <source>Highest Combos</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores combos</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Combo             Chain                Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos Nome (veloc.)         Combo             Cadeia              Pontos</translation>
     </message>
     <message>
         <source>Highest Chains</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiores cadeias</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Chain               Score               Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos Nome (veloc.)         Cadeia             Pontos             Combo</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form3</name>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de som</translation>
     </message>
     <message>
         <source>_ Hide</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hides the window.</extracomment>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Sound Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo:</translation>
     </message>
     <message>
         <source>Gem Collision:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colisão:</translation>
     </message>
     <message>
         <source>Gem Destruction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Explosão:</translation>
     </message>
     <message>
         <source>BackGround Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>Música de fundo:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar…</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar</translation>
     </message>
     <message>
         <source>Disable BGM (click Play to apply)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem música (aplicar em Tocar)</translation>
     </message>
     <message>
         <source>Combo1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>In the device box until there is a device to show.</extracomment>
+        <translation>(nenhum)</translation>
     </message>
     <message>
         <source>Select Sound File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivo de som</translation>
     </message>
     <message>
         <source>Wave Sound Files (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som Wave (*.wav)</translation>
     </message>
 </context>
 </TS>

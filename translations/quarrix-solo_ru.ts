@@ -5,31 +5,31 @@
     <name>quarrix::SpeedSetting</name>
     <message>
         <source>-75%</source>
-        <translation type="unfinished"></translation>
+        <translation>-75%</translation>
     </message>
     <message>
         <source>-50%</source>
-        <translation type="unfinished"></translation>
+        <translation>-50%</translation>
     </message>
     <message>
         <source>-25%</source>
-        <translation type="unfinished"></translation>
+        <translation>-25%</translation>
     </message>
     <message>
         <source>0 - Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>0 – Обычная</translation>
     </message>
     <message>
         <source>+25%</source>
-        <translation type="unfinished"></translation>
+        <translation>+25%</translation>
     </message>
     <message>
         <source>+50%</source>
-        <translation type="unfinished"></translation>
+        <translation>+50%</translation>
     </message>
     <message>
         <source>+75%</source>
-        <translation type="unfinished"></translation>
+        <translation>+75%</translation>
     </message>
 </context>
 <context>
@@ -38,68 +38,80 @@
         <source>You are worth...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по очкам!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Scores Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по очкам!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combos Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по комбо!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Combo Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по комбо!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chains Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по цепочкам!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>You are worthy...
 ...and have aquired the Number %1Position on the Highest Chians Table!
 Please Enter Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем…
+…вы заняли %1-е место в таблице рекордов по цепочкам!
+Введите ваше имя: </translation>
     </message>
     <message>
         <source>Error: There was an error in loading the HighScore Table, this may be because the file &apos;HighScores&apos; is currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: не удалось загрузить таблицу рекордов — возможно, файл «HighScores» повреждён или отсутствует. Всё исправится, когда вы установите новый рекорд и файл будет перезаписан.</translation>
     </message>
     <message>
         <source>cannot create the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать новый файл</translation>
     </message>
     <message>
         <source>cannot write the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся записать новый файл</translation>
     </message>
     <message>
         <source>cannot replace the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся заменить старый файл</translation>
     </message>
     <message>
         <source>Error: The HighScore Table could not be saved to the file &apos;%1&apos; (%2: %3). The file keeps the tables it held before; the new scores stay in the Records window until the next save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: не удалось сохранить таблицу рекордов в файл «%1» (%2: %3). В файле остались прежние таблицы; новые результаты видны в окне «Рекорды» до следующего сохранения.</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::AppModel</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра окончена</translation>
     </message>
     <message>
         <source>This is not a valid Sound File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не подходящий звуковой файл!</translation>
     </message>
 </context>
 <context>
@@ -107,165 +119,168 @@ Please Enter Your Name: </source>
     <message>
         <source>Quarrix Solo. - 17/2/2004</source>
         <extracomment>The game&apos;s name and the day of its first version, 17 February 2004, as a date is written here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quarrix Solo. – 17.02.2004</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая игра</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки звука</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды</translation>
     </message>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший счёт</translation>
     </message>
     <message>
         <source>Highest Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшие комбо</translation>
     </message>
     <message>
         <source>Highest Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшие цепочки</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Coming Soon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Скоро…</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё</translation>
     </message>
     <message>
         <source>Highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Очки:</translation>
     </message>
     <message>
         <source>Combo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Комбо:</translation>
     </message>
     <message>
         <source>Chain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Цепь:</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшие</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущие</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form2</name>
     <message>
         <source>Highest Scores</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The headers: the blanks put each word over its column of the list below.</extracomment>
+        <translation>Лучший счёт</translation>
     </message>
     <message>
         <source>Highest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший счёт</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Score               Combo             Chain</source>
-        <translation type="unfinished"></translation>
+        <translation>№     Имя (скорость)        Очки                  Комбо                Цепочка</translation>
     </message>
     <message>
         <source>Highest Combos</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшие комбо</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Combo             Chain                Score</source>
-        <translation type="unfinished"></translation>
+        <translation>№     Имя (скорость)        Комбо                Цепочка            Очки</translation>
     </message>
     <message>
         <source>Highest Chains</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшие цепочки</translation>
     </message>
     <message>
         <source>Pos Name (Speed)        Chain               Score               Combo</source>
-        <translation type="unfinished"></translation>
+        <translation>№     Имя (скорость)        Цепочка           Очки                  Комбо</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорды</translation>
     </message>
 </context>
 <context>
     <name>quarrix::ui::Form3</name>
     <message>
         <source>Sound Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки звука</translation>
     </message>
     <message>
         <source>_ Hide</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hides the window.</extracomment>
+        <translation>Скрыть</translation>
     </message>
     <message>
         <source>Sound Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство:</translation>
     </message>
     <message>
         <source>Gem Collision:</source>
-        <translation type="unfinished"></translation>
+        <translation>Падение:</translation>
     </message>
     <message>
         <source>Gem Destruction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Взрыв:</translation>
     </message>
     <message>
         <source>BackGround Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновая музыка:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор…</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуск</translation>
     </message>
     <message>
         <source>Disable BGM (click Play to apply)</source>
-        <translation type="unfinished"></translation>
+        <translation>Без музыки (нажмите «Пуск»)</translation>
     </message>
     <message>
         <source>Combo1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>In the device box until there is a device to show.</extracomment>
+        <translation>(нет)</translation>
     </message>
     <message>
         <source>Select Sound File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор звукового файла</translation>
     </message>
     <message>
         <source>Wave Sound Files (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые файлы Wave (*.wav)</translation>
     </message>
 </context>
 </TS>

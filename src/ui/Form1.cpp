@@ -18,6 +18,7 @@ namespace quarrix::ui {
 
 namespace {
 constexpr int RowHeight = 360;  // twips, of a caption label and of its value
+constexpr int RowPitch = 240;   // from one row's top to the next one's
 
 // A value label is as wide as its figure and as high as its caption, so the two share a baseline.
 void fitValue(QLabel* value)
@@ -138,7 +139,8 @@ QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& capt
 QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
                        int top)
 {
-    const QFont labelFont = TwipScale::sized(font(), 13.5);
+    const QFont labelFont =
+        fittingHeight(TwipScale::sized(font(), 13.5), {tr("Score:"), tr("Combo:"), tr("Chain:")}, scale_.px(RowPitch));
     auto* captionLabel = new QLabel(caption, frame);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setFont(labelFont);

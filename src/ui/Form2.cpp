@@ -129,7 +129,8 @@ void Form2::buildTab(int tab)
 
     auto* header = new QLabel(texts.header, page);
     header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
-    header->setFont(TwipScale::sized(header->font(), HeaderPoints));
+    header->setFont(
+        fittingHeight(TwipScale::sized(header->font(), HeaderPoints), {texts.header}, scale_.px(HeaderLabel.height)));
 
     TabLists& lists = lists_[t];
     lists.page = page;

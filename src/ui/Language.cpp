@@ -1,12 +1,15 @@
 #include "Language.h"
 
-#include <QCoreApplication>
+#include "WindowLook.h"
+
+#include <QApplication>
 #include <QLibraryInfo>
 
 namespace quarrix::ui {
 
 Language::Language(const QStringList& uiLanguages)
 {
+    previous_ = QLocale();
     for (const QString& tag : uiLanguages) {
         const QLocale locale(tag);
         if (locale.language() == QLocale::English) {
@@ -23,6 +26,9 @@ Language::Language(const QStringList& uiLanguages)
     }
     name_ = game_.language();
     QCoreApplication::installTranslator(&game_);
+    // Dates and the like in the language too, and the face that has its letters.
+    QLocale::setDefault(QLocale(name_));
+    QApplication::setFont(windowFont());
     // OK, Cancel and the file dialog; without qtbase's translations they stay English.
     if (qt_.load(QLocale(name_), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -34,6 +40,10 @@ Language::~Language()
 {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&game_);
+    if (!name_.isEmpty()) {
+        QLocale::setDefault(previous_);
+        QApplication::setFont(windowFont());
+    }
 }
 
 }  // namespace quarrix::ui

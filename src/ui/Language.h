@@ -24,6 +24,7 @@ private:
     QTranslator game_;
     QTranslator qt_;
     QString name_;
+    QLocale previous_;
 };
 
 }  // namespace quarrix::ui
