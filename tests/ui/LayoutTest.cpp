@@ -1,10 +1,13 @@
 #include "ThreeWindows.h"
+#include "ui/Language.h"
 #include "ui/WindowLook.h"
 
 #include <QLabel>
 #include <QStyleOption>
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 // Texts fit their boxes and miss their siblings' and ancestors', captions sit in the border, rows share a baseline.
 static void expectLaidOut(QWidget& window)
@@ -57,9 +60,14 @@ static void expectLaidOut(QWidget& window)
     }
 }
 
-TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
+// English (in the C locale), then every shipped language.
+class Layout : public testing::TestWithParam<std::string> {};
+
+TEST_P(Layout, EveryTextFitsItsBoxInTheShippedFace)
 {
     ASSERT_EQ(QFontInfo(quarrix::ui::windowFont()).family(), QStringLiteral("FreeSans"));
+    const quarrix::ui::Language language({QString::fromStdString(GetParam())});
+    ASSERT_EQ(language.name().toStdString(), std::regex_replace(GetParam(), std::regex("^C$"), ""));
     quarrix::test::ThreeWindows w;
     w.form1.showHighest("99999", "99", "99");
     for (QWidget* window : std::initializer_list<QWidget*>{&w.form1, &w.form2, &w.form3}) {
@@ -68,3 +76,15 @@ TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
         expectLaidOut(*window);
     }
 }
+
+std::vector<std::string> languages()
+{
+    std::vector<std::string> all{"C"};
+    for (const QString& name : QStringLiteral(QUARRIX_LANGUAGES).split(QLatin1Char(' '))) {
+        all.push_back(name.toStdString());
+    }
+    return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Layout, testing::ValuesIn(languages()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
