@@ -4,7 +4,7 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quarrix::records {

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
+
 namespace quarrix::ui {
 
 QFont windowFont()
