@@ -5,6 +5,7 @@
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
+#include "ui/Language.h"
 #include "ui/PadBinding.h"
 #include "ui/QtDialogs.h"
 #include "ui/WindowLook.h"
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
     // The hidden records and sound windows must not keep the program alive; the main window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The player's language, before any window takes its texts.
+    const quarrix::ui::Language language;
     quarrix::ui::QtDialogs dialogs;
     quarrix::sound::OpenAlAudio audio;  // devices and decoded sounds, kept for the whole run
     const quarrix::ui::DeviceWatch watch(audio);

@@ -78,6 +78,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-freefont-ttf, libsdl2-2.0-0 (>= 2.0.12),
 # FreeSans has no Chinese, Japanese or Korean: without a face that has them, such names in the
 # records show as boxes. WenQuanYi Micro Hei covers them in 1.6 MB; Noto CJK does as well.
 # qt6-wayland: a native window in a Wayland session, not one through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland")
+# qt6-translations-l10n: Qt's own buttons and dialogs (OK, Cancel, the file dialog) in the
+# player's language; without it they stay English beside the game's translated texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

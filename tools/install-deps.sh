@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the play folder need (the tests read the
+# Installs the Debian packages the build, the tests and the play folder need (Qt's translation
+# tools compile the languages, and qtbase's own translations are what the tests check; the tests read the
 # windows' X11 properties with xprop and type into them with xdotool).
 # Does nothing when every package is already present.
 set -euo pipefail
@@ -11,6 +12,7 @@ installed() {
 packages=(
   build-essential cmake pkg-config python3
   qt6-base-dev fonts-freefont-ttf
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libopenal-dev libopenal1 libsndfile1-dev libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format clang-tidy

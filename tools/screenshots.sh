@@ -53,7 +53,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-(cd "$play" && ALSOFT_DRIVERS=null exec "$game") >/dev/null 2>&1 &
+# In English, whatever the desktop speaks: the README's pictures and the titles looked for below.
+(cd "$play" && ALSOFT_DRIVERS=null LANGUAGE=en exec "$game") >/dev/null 2>&1 &
 game_pid=$!
 
 # Prints the id of the first visible window whose title matches, waiting up to five seconds.

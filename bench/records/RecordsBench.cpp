@@ -18,13 +18,13 @@ namespace {
 
 class QuietPrompt final : public NamePrompt {
 public:
-    std::string askName(const std::string&) override { return "bench"; }
+    std::string askName(const PlayerText&) override { return "bench"; }
 };
 
 class CountedMessages final : public MessageSink {
 public:
     int count = 0;
-    void showMessage(const std::string&) override { ++count; }
+    void showMessage(const PlayerText&) override { ++count; }
 };
 
 class IgnoredPanel final : public HighestPanel {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameServices.h"
+#include "Translatable.h"
 
 #include <array>
 #include <string_view>
@@ -9,7 +10,7 @@ namespace quarrix {
 
 struct SpeedItem {
     std::string_view name;     // object name of the menu item
-    std::string_view caption;  // menu text
+    std::string_view caption;  // menu text, in English; the menu shows it translated
     int intervalMs;
     std::string_view suffix;  // appended to the names a game at this speed ranks with
 };
@@ -19,13 +20,13 @@ class SpeedSetting {
 public:
     static constexpr int NormalItem = 3;
     static constexpr std::array<SpeedItem, 7> Items{{
-        {"M_S_75", "-75%", 1750, " (spd=-75%)"},
-        {"M_S_50", "-50%", 1500, " (spd=-50%)"},
-        {"M_S_25", "-25%", 1250, " (spd=-25%)"},
-        {"M_S_0", "0 - Normal", 1000, " (spd=0)"},
-        {"M_S_125", "+25%", 750, " (spd=+25%)"},
-        {"M_S_150", "+50%", 500, " (spd=+50%)"},
-        {"M_S_175", "+75%", 250, " (spd=+75%)"},
+        {"M_S_75", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "-75%"), 1750, " (spd=-75%)"},
+        {"M_S_50", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "-50%"), 1500, " (spd=-50%)"},
+        {"M_S_25", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "-25%"), 1250, " (spd=-25%)"},
+        {"M_S_0", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "0 - Normal"), 1000, " (spd=0)"},
+        {"M_S_125", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "+25%"), 750, " (spd=+25%)"},
+        {"M_S_150", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "+50%"), 500, " (spd=+50%)"},
+        {"M_S_175", QT_TRANSLATE_NOOP("quarrix::SpeedSetting", "+75%"), 250, " (spd=+75%)"},
     }};
 
     explicit SpeedSetting(DropTimer& timer) : timer_(timer) {}

@@ -8,19 +8,27 @@
 namespace quarrix::records {
 
 namespace {
-struct PromptTexts {
-    std::string_view header;
-    std::string_view tableText;
-};
-
-// Indexed [table][full]; the wording is the game's own, typos included.
-constexpr std::array<std::array<PromptTexts, 2>, TableCount> Prompts{{
-    {{{"You are worth...", "Position on the Highest Scores Table!"},
-      {"You are worthy...", "Position on the Highest Scores Table!"}}},
-    {{{"You are worthy...", "Position on the Highest Combos Table!"},
-      {"You are worthy...", "Position on the Highest Combo Table!"}}},
-    {{{"You are worthy...", "Position on the Highest Chains Table!"},
-      {"You are worthy...", "Position on the Highest Chians Table!"}}},
+// Indexed [table][full]; the wording is the game's own, typos included, and %1 is the position.
+// Each sentence is written out whole, as the translation tools read it.
+constexpr std::array<std::array<const char*, 2>, TableCount> Prompts{{
+    {{QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worth...\n...and have aquired the Number %1Position on the Highest Scores "
+                        "Table!\nPlease Enter Your Name: "),
+      QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worthy...\n...and have aquired the Number %1Position on the Highest Scores "
+                        "Table!\nPlease Enter Your Name: ")}},
+    {{QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worthy...\n...and have aquired the Number %1Position on the Highest Combos "
+                        "Table!\nPlease Enter Your Name: "),
+      QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worthy...\n...and have aquired the Number %1Position on the Highest Combo "
+                        "Table!\nPlease Enter Your Name: ")}},
+    {{QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worthy...\n...and have aquired the Number %1Position on the Highest Chains "
+                        "Table!\nPlease Enter Your Name: "),
+      QT_TRANSLATE_NOOP("quarrix::records",
+                        "You are worthy...\n...and have aquired the Number %1Position on the Highest Chians "
+                        "Table!\nPlease Enter Your Name: ")}},
 }};
 
 bool isDigit(char c)
@@ -60,15 +68,15 @@ double keyValue(const ScoreRow& row, int tableId)
 }
 }  // namespace
 
+PlayerText RankingTexts::namePromptText(int table, int position, bool tableFull)
+{
+    const char* pattern = Prompts.at(static_cast<std::size_t>(table)).at(tableFull ? 1 : 0);
+    return PlayerText(pattern, {PlayerText::of(std::to_string(position))});
+}
+
 std::string RankingTexts::namePrompt(int table, int position, bool tableFull)
 {
-    const PromptTexts& texts = Prompts.at(static_cast<std::size_t>(table)).at(tableFull ? 1 : 0);
-    std::string prompt(texts.header);
-    prompt += "\n...and have aquired the Number ";
-    prompt += std::to_string(position);
-    prompt += texts.tableText;
-    prompt += "\nPlease Enter Your Name: ";
-    return prompt;
+    return namePromptText(table, position, tableFull).english();
 }
 
 std::string_view RankingTexts::speedSuffix(int intervalMs)
@@ -109,7 +117,7 @@ std::optional<std::size_t> TableRanker::rank(HighScoreTable& table, int tableId,
         return std::nullopt;
     }
     const bool full = table.full();
-    const std::string typed = prompt.askName(RankingTexts::namePrompt(tableId, static_cast<int>(index) + 1, full));
+    const std::string typed = prompt.askName(RankingTexts::namePromptText(tableId, static_cast<int>(index) + 1, full));
     table.insert(index, ScoreRow{RankingTexts::storedName(typed, game.intervalMs), std::to_string(game.score),
                                  std::to_string(game.bestCombo), std::to_string(game.bestChain)});
     return index;

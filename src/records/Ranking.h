@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HighScoreTable.h"
+#include "PlayerText.h"
 #include "game/GameServices.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@ namespace quarrix::records {
 class NamePrompt {
 public:
     virtual ~NamePrompt() = default;
-    virtual std::string askName(const std::string& prompt) = 0;
+    virtual std::string askName(const PlayerText& prompt) = 0;
 };
 
 // The texts of the ranking: the name prompt and the speed mark appended to every name.
@@ -22,6 +23,8 @@ class RankingTexts {
 public:
     // Three lines joined by a line feed: the header, "...and have aquired the Number " with the
     // position (1 to 10) and the table's text, and "Please Enter Your Name: ".
+    static PlayerText namePromptText(int table, int position, bool tableFull);
+    // The same in English.
     static std::string namePrompt(int table, int position, bool tableFull);
     // " (spd=0)" and the like for the seven drop intervals; empty for any other interval.
     static std::string_view speedSuffix(int intervalMs);

@@ -29,7 +29,7 @@ bool ScoreKeeper::load()
     seen_ = stamp();
     tables_ = HighScoreTables{};
     if (!readInto(tables_)) {
-        messages_.showMessage(std::string(LoadErrorMessage));
+        messages_.showMessage(PlayerText{LoadErrorMessage});
         return false;
     }
     refreshPanel();
@@ -42,19 +42,19 @@ bool ScoreKeeper::save()
     // renames it over the old one; on any failure it removes the new file again.
     const std::string bytes = HighScoresWriter::write(tables_);
     QSaveFile file(qtPath(path_));
-    std::string failure;
+    const char* failure = nullptr;
     if (!file.open(QIODevice::WriteOnly)) {
-        failure = "cannot create the new file";
+        failure = QT_TRANSLATE_NOOP("quarrix::records", "cannot create the new file");
     } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        failure = "cannot write the new file";
+        failure = QT_TRANSLATE_NOOP("quarrix::records", "cannot write the new file");
     } else if (!file.commit()) {
-        failure = "cannot replace the old file";
+        failure = QT_TRANSLATE_NOOP("quarrix::records", "cannot replace the old file");
     }
-    if (failure.empty()) {
+    if (failure == nullptr) {
         seen_ = stamp();
         return true;
     }
-    messages_.showMessage(saveFailureMessage(failure + ": " + file.errorString().toStdString()));
+    messages_.showMessage(saveFailureMessage(failure, file.errorString()));
     return false;
 }
 
@@ -133,12 +133,16 @@ void ScoreKeeper::refreshPanel()
                        tables_[ChainsTable].row(0).chain);
 }
 
-std::string ScoreKeeper::saveFailureMessage(const std::string& reason) const
+// The system's reason comes from Qt, in the language Qt speaks.
+PlayerText ScoreKeeper::saveFailureMessage(const char* failure, const QString& reason) const
 {
     const std::string where = QFile::encodeName(QDir::current().absoluteFilePath(qtPath(path_))).toStdString();
-    return "Error: The HighScore Table could not be saved to the file '" + where + "' (" + reason +
-           "). The file keeps the tables it held before; the new scores stay in the Records window until the "
-           "next save.";
+    return PlayerText(
+        QT_TRANSLATE_NOOP("quarrix::records",
+                          "Error: The HighScore Table could not be saved to the file '%1' (%2: %3). The file keeps "
+                          "the tables it held before; the new scores stay in the Records window until the next "
+                          "save."),
+        {PlayerText::of(where), PlayerText(failure), PlayerText::of(reason.toStdString())});
 }
 
 }  // namespace quarrix::records

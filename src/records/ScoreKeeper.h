@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+class QString;
+
 namespace quarrix::records {
 
 // Shows the player a message and waits until it is closed.
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showMessage(const PlayerText& text) = 0;
 };
 
 // The main window's Highest panel: the tops of the three tables, shown as stored.
@@ -28,9 +30,10 @@ public:
 class ScoreKeeper {
 public:
     static constexpr std::string_view FileName = "HighScores";
-    static constexpr std::string_view LoadErrorMessage =
+    static constexpr const char* LoadErrorMessage = QT_TRANSLATE_NOOP(
+        "quarrix::records",
         "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
-        "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten";
+        "currupt or missing. This Problem will be fix when you next aquire a HighScore and the File is overwritten");
 
     struct Services {
         NamePrompt& prompt;
@@ -71,7 +74,7 @@ private:
     // Reads the whole file into `tables`; false when it is missing, too large or damaged.
     bool readInto(HighScoreTables& tables) const;
     void refreshPanel();
-    std::string saveFailureMessage(const std::string& reason) const;
+    PlayerText saveFailureMessage(const char* failure, const QString& reason) const;
 
     NamePrompt& prompt_;
     MessageSink& messages_;

@@ -2,11 +2,20 @@
 
 #include "sound/DefaultSounds.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace quarrix::ui {
 
 namespace {
+// The records' texts in the language the program speaks.
+QString shown(const records::PlayerText& text)
+{
+    return QString::fromStdString(text.shown([](const char* pattern) {
+        return QCoreApplication::translate(records::PlayerText::TextContext, pattern).toStdString();
+    }));
+}
+
 SoundSettings firstSettings()
 {
     return {QString::fromUtf8(sound::CollisionSound), QString::fromUtf8(sound::DestructionSound),
@@ -86,7 +95,7 @@ void AppModel::repaintNow()
 void AppModel::showGameOver()
 {
     emit changedNow();
-    dialogs_.message(QStringLiteral("Game Over"));
+    dialogs_.message(tr("Game Over"));
 }
 
 void AppModel::loadRecords()
@@ -117,14 +126,14 @@ void AppModel::processScore(const FinishedGame& game)
     emit recordsWanted(LastTab);
 }
 
-std::string AppModel::askName(const std::string& prompt)
+std::string AppModel::askName(const records::PlayerText& prompt)
 {
-    return dialogs_.inputBox(QString::fromStdString(prompt)).toStdString();
+    return dialogs_.inputBox(shown(prompt)).toStdString();
 }
 
-void AppModel::showMessage(const std::string& text)
+void AppModel::showMessage(const records::PlayerText& text)
 {
-    dialogs_.message(QString::fromStdString(text));
+    dialogs_.message(shown(text));
 }
 
 void AppModel::showHighest(const std::string& score, const std::string& combo, const std::string& chain)
@@ -168,7 +177,7 @@ void AppModel::applyMusic()
         return;  // paused: the next landing's speed change resumes it once unticked
     }
     if (!sound::SoundBank::isWaveName(settings_.music.toStdString())) {
-        dialogs_.message(QStringLiteral("This is not a valid Sound File!"));
+        dialogs_.message(tr("This is not a valid Sound File!"));
         return;
     }
     bank_.startMusic(settings_.music.toStdString(), settings_.device);

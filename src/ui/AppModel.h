@@ -109,8 +109,8 @@ signals:
     void soundOptionsWanted();
 
 private:
-    std::string askName(const std::string& prompt) override;
-    void showMessage(const std::string& text) override;
+    std::string askName(const records::PlayerText& prompt) override;
+    void showMessage(const records::PlayerText& text) override;
     void showHighest(const std::string& score, const std::string& combo, const std::string& chain) override;
     void reopenRecords();
     void playEffect(const QString& file, std::int16_t position);

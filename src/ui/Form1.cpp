@@ -19,6 +19,7 @@ namespace quarrix::ui {
 
 namespace {
 constexpr int RowHeight = 360;  // twips, of a caption label and of its value
+constexpr int RowPitch = 240;   // from one row's top to the next one's
 
 // A value label is as wide as its figure and as high as its caption, so the two share a baseline.
 void fitValue(QLabel* value)
@@ -42,7 +43,8 @@ std::optional<Command> commandFor(int qtKey)
 Form1::Form1(AppModel& model, QWidget* parent) : QMainWindow(parent, FixedWindow), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quarrix Solo. - 17/2/2004"));
+    //: The game's name and the day of its first version, 17 February 2004, as a date is written here.
+    setWindowTitle(tr("Quarrix Solo. - 17/2/2004"));
     setFocusPolicy(Qt::StrongFocus);
 
     playfield_ = new PlayfieldWidget(model_.game().field(), scale_, this);
@@ -90,41 +92,40 @@ QAction* Form1::addItem(QMenu* menu, const char* name, const QString& caption, c
 
 void Form1::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("M_F"));
-    connect(addItem(file, "M_F_NewGame", QStringLiteral("New Game"), Qt::Key_F1), &QAction::triggered, &model_,
-            &AppModel::newGame);
+    connect(addItem(file, "M_F_NewGame", tr("New Game"), Qt::Key_F1), &QAction::triggered, &model_, &AppModel::newGame);
     file->addSeparator()->setObjectName(QStringLiteral("M_F_blank"));
-    connect(addItem(file, "M_F_Exit", QStringLiteral("Exit")), &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(addItem(file, "M_F_Exit", tr("Exit")), &QAction::triggered, qApp, &QCoreApplication::quit);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu* options = menuBar()->addMenu(tr("Options"));
     options->setObjectName(QStringLiteral("M_S"));
     auto* speeds = new QActionGroup(this);  // exclusive: one check mark, beside the chosen speed
     for (std::size_t i = 0; i < SpeedSetting::Items.size(); ++i) {
         const SpeedItem& item = SpeedSetting::Items[i];
         QAction* action = addItem(options, std::string(item.name).c_str(),
-                                  QString::fromLatin1(item.caption.data(), static_cast<int>(item.caption.size())));
+                                  QCoreApplication::translate("quarrix::SpeedSetting", item.caption.data()));
         action->setCheckable(true);
         speeds->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { chooseSpeed(static_cast<int>(i)); });
         speedItems_[i] = action;
     }
     options->addSeparator()->setObjectName(QStringLiteral("M_S_BLANK"));
-    connect(addItem(options, "M_S_S", QStringLiteral("Sound Option"), Qt::Key_F5), &QAction::triggered, this,
+    connect(addItem(options, "M_S_S", tr("Sound Option"), Qt::Key_F5), &QAction::triggered, this,
             [this] { model_.showSoundOptions(); });
 
-    QMenu* records = menuBar()->addMenu(QStringLiteral("Records"));
+    QMenu* records = menuBar()->addMenu(tr("Records"));
     records->setObjectName(QStringLiteral("M_R"));
-    connect(addItem(records, "M_R_S", QStringLiteral("Highest Scores"), Qt::Key_F2), &QAction::triggered, this,
+    connect(addItem(records, "M_R_S", tr("Highest Scores"), Qt::Key_F2), &QAction::triggered, this,
             [this] { model_.showRecords(0); });
-    connect(addItem(records, "H_R_Co", QStringLiteral("Highest Combo"), Qt::Key_F3), &QAction::triggered, this,
+    connect(addItem(records, "H_R_Co", tr("Highest Combo"), Qt::Key_F3), &QAction::triggered, this,
             [this] { model_.showRecords(1); });
-    connect(addItem(records, "H_R_Ch", QStringLiteral("Highest Chain"), Qt::Key_F4), &QAction::triggered, this,
+    connect(addItem(records, "H_R_Ch", tr("Highest Chain"), Qt::Key_F4), &QAction::triggered, this,
             [this] { model_.showRecords(2); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("M_H"));
-    addItem(help, "M_H_hmm", QStringLiteral("Coming Soon..."));  // does nothing yet
+    addItem(help, "M_H_hmm", tr("Coming Soon..."));  // does nothing yet
 }
 
 QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& caption, int top)
@@ -140,7 +141,8 @@ QGroupBox* Form1::makeFrame(QWidget* area, const char* name, const QString& capt
 QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString& caption, const char* valueName,
                        int top)
 {
-    const QFont labelFont = TwipScale::sized(font(), 13.5);
+    const QFont labelFont =
+        fittingHeight(TwipScale::sized(font(), 13.5), {tr("Score:"), tr("Combo:"), tr("Chain:")}, scale_.px(RowPitch));
     auto* captionLabel = new QLabel(caption, frame);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setFont(labelFont);
@@ -155,24 +157,24 @@ QLabel* Form1::makeRow(QGroupBox* frame, const char* captionName, const QString&
 
 void Form1::buildPanels(QWidget* area)
 {
-    auto* next = new QLabel(QStringLiteral("Next"), area);
+    auto* next = new QLabel(tr("Next"), area);
     next->setObjectName(QStringLiteral("Label1"));
     next->setFont(TwipScale::sized(font(), 18));
     scale_.place(next, {3600, 480, 735, 435});
 
-    QGroupBox* high = makeFrame(area, "frmHigh", QStringLiteral("Highest"), 2280);
-    lblHScore_ = makeRow(high, "Label2", QStringLiteral("Score:"), "lblHScore", 480);
-    lblHCombo_ = makeRow(high, "Label6", QStringLiteral("Combo:"), "lblHCombo", 720);
-    lblHChain_ = makeRow(high, "Label4", QStringLiteral("Chain:"), "lblHChain", 960);
+    QGroupBox* high = makeFrame(area, "frmHigh", tr("Highest"), 2280);
+    lblHScore_ = makeRow(high, "Label2", tr("Score:"), "lblHScore", 480);
+    lblHCombo_ = makeRow(high, "Label6", tr("Combo:"), "lblHCombo", 720);
+    lblHChain_ = makeRow(high, "Label4", tr("Chain:"), "lblHChain", 960);
 
-    QGroupBox* best = makeFrame(area, "frmBest", QStringLiteral("Best"), 4200);
-    lblBCombo_ = makeRow(best, "Label12", QStringLiteral("Combo:"), "lblBCombo", 480);
-    lblBChain_ = makeRow(best, "Label10", QStringLiteral("Chain:"), "lblBChain", 960);
+    QGroupBox* best = makeFrame(area, "frmBest", tr("Best"), 4200);
+    lblBCombo_ = makeRow(best, "Label12", tr("Combo:"), "lblBCombo", 480);
+    lblBChain_ = makeRow(best, "Label10", tr("Chain:"), "lblBChain", 960);
 
-    QGroupBox* current = makeFrame(area, "frmCurrent", QStringLiteral("Current"), 6120);
-    lblCCombo_ = makeRow(current, "Label16", QStringLiteral("Combo:"), "lblCCombo", 480);
-    lblCChain_ = makeRow(current, "Label14", QStringLiteral("Chain:"), "lblCChain", 720);
-    lblCScore_ = makeRow(current, "Label8", QStringLiteral("Score:"), "lblCScore", 960);
+    QGroupBox* current = makeFrame(area, "frmCurrent", tr("Current"), 6120);
+    lblCCombo_ = makeRow(current, "Label16", tr("Combo:"), "lblCCombo", 480);
+    lblCChain_ = makeRow(current, "Label14", tr("Chain:"), "lblCChain", 720);
+    lblCScore_ = makeRow(current, "Label8", tr("Score:"), "lblCScore", 960);
 }
 
 void Form1::chooseSpeed(int index)

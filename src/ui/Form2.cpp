@@ -30,28 +30,24 @@ constexpr int HeaderPoints = 12;
 // Small enough for ten rows to fit the 2010 twips of a list box without scrolling.
 constexpr int ListPoints = 8;
 
-QString blanks(int count)
-{
-    return QString(count, QLatin1Char(' '));
-}
-
 struct TabTexts {
     QString tab;
     QString title;
     QString header;
 };
 
-// The blank runs line the header words up over the list boxes below them.
+// The blank runs line the header words up over the list boxes below them: each header is one text,
+// so that a language lines its own words up.
 std::array<TabTexts, 3> tabTexts()
 {
-    const QString pos = QStringLiteral("Pos Name (Speed)") + blanks(8);
+    //: The headers: the blanks put each word over its column of the list below.
     return {{
-        {QStringLiteral("Highest Scores"), QStringLiteral("Highest Score"),
-         pos + "Score" + blanks(15) + "Combo" + blanks(13) + "Chain"},
-        {QStringLiteral("Highest Combos"), QStringLiteral("Highest Combos"),
-         pos + "Combo" + blanks(13) + "Chain" + blanks(16) + "Score"},
-        {QStringLiteral("Highest Chains"), QStringLiteral("Highest Chains"),
-         pos + "Chain" + blanks(15) + "Score" + blanks(15) + "Combo"},
+        {Form2::tr("Highest Scores"), Form2::tr("Highest Score"),
+         Form2::tr("Pos Name (Speed)        Score               Combo             Chain")},
+        {Form2::tr("Highest Combos"), Form2::tr("Highest Combos"),
+         Form2::tr("Pos Name (Speed)        Combo             Chain                Score")},
+        {Form2::tr("Highest Chains"), Form2::tr("Highest Chains"),
+         Form2::tr("Pos Name (Speed)        Chain               Score               Combo")},
     }};
 }
 
@@ -74,7 +70,7 @@ void fillList(QListWidget* list, const QStringList& items, const QStringList& ro
 Form2::Form2(AppModel& model, QWidget* parent) : QWidget(parent, FixedWindow), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Records"));
+    setWindowTitle(tr("Records"));
     setFixedSize(scale_.px(ClientArea.width), scale_.px(ClientArea.height));
 
     records_ = new QTabWidget(this);
@@ -135,7 +131,8 @@ void Form2::buildTab(int tab)
 
     auto* header = new QLabel(texts.header, page);
     header->setObjectName(QStringLiteral("Label%1").arg(tab + 4));
-    header->setFont(TwipScale::sized(header->font(), HeaderPoints));
+    header->setFont(
+        fittingHeight(TwipScale::sized(header->font(), HeaderPoints), {texts.header}, scale_.px(HeaderLabel.height)));
 
     TabLists& lists = lists_[t];
     lists.page = page;

@@ -25,7 +25,7 @@ Form3::Form3(Dialogs& dialogs, AppModel& model, QWidget* parent)
     : QWidget(parent, FixedWindow), dialogs_(dialogs), model_(model), scale_(logicalDpiX())
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Sound Option"));
+    setWindowTitle(tr("Sound Option"));
     buildControls();
     setFixedSize(scale_.px(ClientWidth), scale_.px(ClientHeight));
     showSettings();
@@ -45,10 +45,11 @@ void Form3::closeEvent(QCloseEvent* event)
 
 void Form3::buildControls()
 {
-    auto* hide = addButton("Command1", QStringLiteral("_ Hide"), 6000, 0, 1095, 495);
+    //: Hides the window.
+    auto* hide = addButton("Command1", tr("_ Hide"), 6000, 0, 1095, 495);
     connect(hide, &QPushButton::clicked, this, &QWidget::hide);
 
-    addLabel("Label1", QStringLiteral("Sound Device:"), 120, 1080, 1545);
+    addLabel("Label1", tr("Sound Device:"), 120, 1080, 1545);
     cmbDevices_ = new QComboBox(this);
     cmbDevices_->setObjectName(QStringLiteral("cmbDevices"));
     cmbDevices_->setEditable(true);
@@ -57,15 +58,15 @@ void Form3::buildControls()
     connect(cmbDevices_, &QComboBox::activated, this, [this](int index) { model_.settings().device = index; });
     connect(cmbDevices_->lineEdit(), &QLineEdit::textEdited, this, [this] { model_.settings().device = -1; });
 
-    addLabel("Label2", QStringLiteral("Gem Collision:"), 120, 1440, 1515);
+    addLabel("Label2", tr("Gem Collision:"), 120, 1440, 1515);
     txtGC_ = addTextBox("txtGC", &SoundSettings::collision, 1440);
-    addLabel("Label3", QStringLiteral("Gem Destruction:"), 120, 1800, 1875);
+    addLabel("Label3", tr("Gem Destruction:"), 120, 1800, 1875);
     txtGD_ = addTextBox("txtGD", &SoundSettings::destruction, 1800);
-    addLabel("Label4", QStringLiteral("BackGround Music:"), 120, 2160, 2085);
+    addLabel("Label4", tr("BackGround Music:"), 120, 2160, 2085);
     txtBGM_ = addTextBox("txtBGM", &SoundSettings::music, 2160);
 
-    const QString browse = QStringLiteral("Browse...");
-    const QString play = QStringLiteral("Play");
+    const QString browse = tr("Browse...");
+    const QString play = tr("Play");
     connect(addButton("cmdGCclect", browse, BrowseLeft, 1440, 1000, 300), &QPushButton::clicked, this,
             [this] { browseInto(txtGC_); });
     connect(addButton("cmdGDclect", browse, BrowseLeft, 1800, 1000, 300), &QPushButton::clicked, this,
@@ -79,7 +80,7 @@ void Form3::buildControls()
     connect(addButton("cmdBGMPlay", play, PlayLeft, 2160, 500, 300), &QPushButton::clicked, &model_,
             &AppModel::applyMusic);
 
-    checkBGM_ = new QCheckBox(QStringLiteral("Disable BGM (click Play to apply)"), this);
+    checkBGM_ = new QCheckBox(tr("Disable BGM (click Play to apply)"), this);
     checkBGM_->setObjectName(QStringLiteral("checkBGM"));
     scale_.place(checkBGM_, {120, 2640, 2775, 495});
     connect(checkBGM_, &QCheckBox::toggled, this, [this](bool on) { model_.settings().musicOff = on; });
@@ -121,7 +122,8 @@ void Form3::showSettings()
     txtBGM_->setText(shown.music);
     checkBGM_->setChecked(shown.musicOff);
     cmbDevices_->clear();
-    cmbDevices_->setEditText(QStringLiteral("Combo1"));  // until there is a device to show
+    //: In the device box until there is a device to show.
+    cmbDevices_->setEditText(tr("Combo1"));
     cmbDevices_->addItems(model_.devices());
     if (shown.device >= 0) {
         cmbDevices_->setCurrentIndex(shown.device);
@@ -130,8 +132,7 @@ void Form3::showSettings()
 
 void Form3::browseInto(QLineEdit* box)
 {
-    const QString chosen =
-        dialogs_.openFile(QStringLiteral("Select Sound File..."), QStringLiteral("Wave Sound Files (*.wav)"));
+    const QString chosen = dialogs_.openFile(tr("Select Sound File..."), tr("Wave Sound Files (*.wav)"));
     if (!chosen.isEmpty()) {
         box->setText(chosen);
     }

@@ -20,16 +20,16 @@ public:
     std::vector<std::string> answers, prompts, messages;
     std::function<void()> meanwhile;  // empty: nothing happens meanwhile
 
-    std::string askName(const std::string& prompt) override
+    std::string askName(const records::PlayerText& prompt) override
     {
-        prompts.push_back(prompt);
+        prompts.push_back(prompt.english());
         if (meanwhile)
             std::exchange(meanwhile, nullptr)();
         if (prompts.size() > answers.size())
             return {};
         return answers[prompts.size() - 1];
     }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const records::PlayerText& text) override { messages.push_back(text.english()); }
     // The panel is the windows' to check; no test of the records reads it.
     void showHighest(const std::string& /*s*/, const std::string& /*c*/, const std::string& /*h*/) override {}
 };

@@ -1,11 +1,14 @@
-// The main window's wiring: keys, menus, figures, each step of a resolution, the start-up order.
+// The main window's wiring: keys, menus, figures, each step of a resolution, the start-up order, the languages.
 #include "GameFixture.h"
 #include "ThreeWindows.h"
+#include "ui/Language.h"
 #include "ui/PlayfieldWidget.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QInputDialog>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -100,6 +103,52 @@ TEST_F(Form1Test, RecordsLoadFirstAndSoundAfterTheFirstFrame)
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return paintsBeforeSound >= 0; })) << "no sound at start-up";
     EXPECT_GT(paintsBeforeSound, 0);
+}
+
+// A game in `language` on Qt's boxes, entered as "Ada": returns its HighScores; `shown` gets two menu items, each box.
+std::string finishGame(const QString& language, QStringList& shown)
+{
+    const ui::Language spoken({language});
+    test::TempWorkingDir dir;
+    ui::QtDialogs dialogs;
+    test::FakeAudio audio;
+    FixedSeedRandom random;
+    ui::AppModel model(dialogs, audio, random);
+    const ui::Form1 form(model);
+    shown << form.findChild<QAction*>("M_F_NewGame")->text() + '|' + form.findChild<QAction*>("M_S_0")->text();
+    dialogs.setBeforeShowing([&shown] {
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QStringList texts;  // of its labels and buttons
+            for (const QWidget* part : box->findChildren<QWidget*>())
+                texts << part->property("text").toString();
+            shown << texts.filter(QRegularExpression(".")).join('|');
+            if (auto* input = qobject_cast<QInputDialog*>(box))
+                input->setTextValue(QStringLiteral("Ada"));
+            box->accept();
+        });
+    });
+    model.showGameOver();
+    model.processScore(FinishedGame{120, 3, 2, 1000});  // the load error first: there is no file yet
+    return test::readFile("HighScores");
+}
+
+TEST(Languages, GermanAndJapaneseSpeakInMenusBoxesAndQtsButtonsAndWriteTheEnglishHighScores)
+{
+    QStringList english;
+    const std::string bytes = finishGame(QStringLiteral("en_US"), english);
+    const QString spoken[][3] = {
+        {"de", "Neues Spiel|0 – Normal|Spiel vorbei|OK",
+         "Glückwunsch …\n… Sie haben Platz 1 der Punkte-Bestenliste erreicht!\nBitte geben Sie Ihren Namen ein: "
+         "|OK|Abbrechen"},
+        {"ja", "新しいゲーム|0 – 標準|ゲームオーバー|OK",
+         "おめでとうございます…\n…スコアランキングで1位に入りました！\nお名前を入力してください: |OK|キャンセル"},
+    };
+    for (const auto& [language, menuAndGameOver, prompt] : spoken) {
+        QStringList shown;
+        EXPECT_EQ(finishGame(language, shown), bytes) << language.toStdString();
+        EXPECT_EQ(shown.mid(0, 2).join('|') + '\n' + shown.value(3), menuAndGameOver + '\n' + prompt);
+    }
 }
 
 }  // namespace

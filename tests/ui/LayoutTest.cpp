@@ -1,4 +1,5 @@
 #include "ThreeWindows.h"
+#include "ui/Language.h"
 #include "ui/TitleBar.h"
 #include "ui/WindowLook.h"
 
@@ -8,6 +9,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 // Texts fit their boxes and miss their siblings' and ancestors', captions sit in the border, rows share a baseline.
 static void expectLaidOut(QWidget& window)
@@ -60,9 +63,14 @@ static void expectLaidOut(QWidget& window)
     }
 }
 
-TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
+// English (in the C locale), then every shipped language.
+class Layout : public testing::TestWithParam<std::string> {};
+
+TEST_P(Layout, EveryTextFitsItsBoxInTheShippedFace)
 {
     ASSERT_EQ(QFontInfo(quarrix::ui::windowFont()).family(), QStringLiteral("FreeSans"));
+    const quarrix::ui::Language language({QString::fromStdString(GetParam())});
+    ASSERT_EQ(language.name().toStdString(), std::regex_replace(GetParam(), std::regex("^C$"), ""));
     quarrix::test::ThreeWindows w;
     w.form1.showHighest("99999", "99", "99");
     for (QWidget* window : std::initializer_list<QWidget*>{&w.form1, &w.form2, &w.form3}) {
@@ -72,9 +80,12 @@ TEST(Layout, EveryTextFitsItsBoxInTheShippedFace)
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Languages, Layout, testing::Values("C", QUARRIX_LANGUAGES),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
 // Where a window carries its own title bar: minimise and close only, the window's title, and the
 // content as it was, one bar lower.
-TEST(Layout, AnOwnTitleBarOffersMinimiseAndCloseAboveTheContentAsItWas)
+TEST(TitleBar, OffersMinimiseAndCloseAboveTheContentAsItWas)
 {
     quarrix::test::ThreeWindows plain;
     qputenv("QUARRIX_OWN_TITLE_BAR", "1");
