@@ -283,4 +283,15 @@ Bitte geben Sie Ihren Namen ein: </translation>
         <translation>Wave-Sounddateien (*.wav)</translation>
     </message>
 </context>
+<context>
+    <name>quarrix::ui::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

@@ -283,4 +283,15 @@ Escriba su nombre: </translation>
         <translation>Archivos de sonido Wave (*.wav)</translation>
     </message>
 </context>
+<context>
+    <name>quarrix::ui::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
 </TS>

@@ -283,4 +283,15 @@ Veuillez entrer votre nom : </translation>
         <translation>Fichiers son Wave (*.wav)</translation>
     </message>
 </context>
+<context>
+    <name>quarrix::ui::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
 </TS>

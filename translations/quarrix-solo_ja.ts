@@ -283,4 +283,15 @@ Please Enter Your Name: </source>
         <translation>WAVサウンドファイル (*.wav)</translation>
     </message>
 </context>
+<context>
+    <name>quarrix::ui::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
 </TS>

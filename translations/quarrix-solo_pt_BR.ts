@@ -283,4 +283,15 @@ Digite seu nome: </translation>
         <translation>Arquivos de som Wave (*.wav)</translation>
     </message>
 </context>
+<context>
+    <name>quarrix::ui::TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
 </TS>

@@ -130,8 +130,8 @@ TitleBar::TitleBar(QWidget* window) : QWidget(window)
     title_->setFont(bold);
     title_->setForegroundRole(QPalette::HighlightedText);
     title_->setAttribute(Qt::WA_TransparentForMouseEvents);  // a press on the title drags the bar
-    auto* minimise = new CaptionButton(QStringLiteral("minimise"), QStringLiteral("Minimise"), false, this);
-    auto* close = new CaptionButton(QStringLiteral("close"), QStringLiteral("Close"), true, this);
+    auto* minimise = new CaptionButton(QStringLiteral("minimise"), tr("Minimise"), false, this);
+    auto* close = new CaptionButton(QStringLiteral("close"), tr("Close"), true, this);
     connect(minimise, &QAbstractButton::clicked, window, &QWidget::showMinimized);
     connect(close, &QAbstractButton::clicked, window, &QWidget::close);  // as the desktop's close would
     // The window's edge, drawn over the content's outermost pixels so that it shows on a light desktop.
