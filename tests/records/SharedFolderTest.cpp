@@ -5,6 +5,7 @@
 #include <QLockFile>
 
 #include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
 
 namespace quarrix::records {  // two copies of the game in one folder: neither may erase the other's records

@@ -2,7 +2,8 @@
 
 #include "records/ScoreKeeper.h"
 
-#include <unistd.h>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
@@ -34,24 +35,14 @@ public:
     void showHighest(const std::string& /*s*/, const std::string& /*c*/, const std::string& /*h*/) override {}
 };
 
-// A working directory of its own for one test, named by the process: ctest runs each test alone.
+// A working directory of its own for one test, removed with all it holds.
 struct TempWorkingDir {
-    TempWorkingDir()
-    {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directory(path);
-        std::filesystem::current_path(path);
-    }
-    ~TempWorkingDir()
-    {
-        std::error_code ignored;  // a destructor must not throw
-        std::filesystem::current_path(previous, ignored);
-        std::filesystem::remove_all(path, ignored);
-    }
+    TempWorkingDir() { QDir::setCurrent(dir.path()); }
+    ~TempWorkingDir() { QDir::setCurrent(previous); }
 
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("quarrix-test-" + std::to_string(::getpid()));
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    std::filesystem::path path = dir.path().toStdString();
 };
 
 inline void writeFile(const std::string& path, const std::string& bytes)
