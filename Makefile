@@ -13,7 +13,7 @@ endif
 
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure build run test bench fuzz soak faults screenshots install package check-package lint clean
+.PHONY: all deps configure build run test bench fuzz faults screenshots install package check-package lint clean
 
 all: build
 
@@ -46,14 +46,6 @@ fuzz:
 	@mkdir -p $(FUZZ_DIR)/corpus
 	$(FUZZ_DIR)/highscores-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 -timeout=10 \
 	  -dict=tests/records/fuzz/highscores.dict -print_final_stats=1 $(FUZZ_DIR)/corpus $(FUZZ_SEEDS)
-
-# Whole games on the sanitizer build, checked after every step: SOAK_GAMES games from SOAK_SEED.
-SOAK_GAMES ?= 500
-SOAK_SEED  ?= 20040217
-soak:
-	@$(MAKE) --no-print-directory build SANITIZE=1
-	cd build-sanitize && QUARRIX_SOAK_GAMES=$(SOAK_GAMES) QUARRIX_SOAK_SEED=$(SOAK_SEED) ALSOFT_DRIVERS=null \
-	  QT_QPA_PLATFORM=offscreen tests/soak/test-soak
 
 # Plants every fault of tests/faults.txt in a scratch copy of the tree and reports which test
 # catches it; FAULTS_MATCH=text plants only the lines holding that text; FAULTS_WITHOUT=regex

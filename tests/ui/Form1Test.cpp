@@ -88,10 +88,19 @@ TEST_F(Form1Test, KeysMoveThePairTheFiguresShowAndEachRemovalStepIsPaintedBefore
     model.onDestroy = [&] { seen << QString::number(counter.paints) + " " + label("lblCScore"); };
     QTest::keyClick(&form, Qt::Key_Down);
     EXPECT_EQ(seen, (QStringList{"0 0", "1 20", "2 20"}));
+    // What stays, and the next pair, each cell in its gem's colour, an empty one in the background's.
+    const QImage screen = form.playfield()->grab().toImage();
+    for (int i = 0; i < Board::Cells; ++i) {
+        const BoardCell& cell = field().board.cellAt(i);
+        const Rgb gem = toRgb(cell.GemColor);
+        QColor shown = form.playfield()->palette().window().color();
+        if (cell.Filled)
+            shown = QColor(gem.red, gem.green, gem.blue);
+        EXPECT_EQ(screen.pixelColor(form.playfield()->cellRect(i % 6, i / 6).center()), shown) << "cell " << i;
+    }
 }
 
-// The records fill the panel before the window shows; the sound device and the music wait for
-// the first frame.
+// The records fill the panel before the window shows; the sound device and music wait for the first frame.
 TEST_F(Form1Test, RecordsLoadFirstAndSoundAfterTheFirstFrame)
 {
     PaintCounter counter;

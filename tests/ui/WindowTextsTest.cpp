@@ -79,6 +79,7 @@ TEST(WindowTexts, EveryCaptionPromptAndMessageIsTheGamesOwn)
     w.form3.findChild<QAbstractButton*>(QStringLiteral("cmdGCclect"))->click();
     EXPECT_EQ(w.dialogs.fileDialogs.value(0), "Select Sound File...|Wave Sound Files (*.wav)");
     EXPECT_EQ(w.dialogs.messages.value(1), "This is not a valid Sound File!");
+    EXPECT_EQ(w.audio.createCalls, 1);  // the refused name loaded nothing: only the music is there
     EXPECT_EQ(
         w.dialogs.messages.value(0).toStdString(),
         "Error: There was an error in loading the HighScore Table, this may be because the file 'HighScores' is "
