@@ -101,7 +101,7 @@ def first_failure(log):
     return "the test run"
 
 
-def ctest(log):
+def ctest(log, excluded=None):
     """Returns None when every test passed, else the name of the first test that failed."""
     # Without the costs of earlier runs ctest starts the tests in the order they are declared,
     # which leaves the long soak for last, where a fault caught earlier never needs it.
@@ -109,9 +109,17 @@ def ctest(log):
     if os.path.exists(costs):
         os.remove(costs)
     # The list's own check would fail on every planted fault, the list no longer matching the tree.
-    code = run(["ctest", "-j", JOBS, "-E", EXCLUDED, "--stop-on-failure", "--timeout", "300",
+    code = run(["ctest", "-j", JOBS, "-E", excluded or EXCLUDED, "--stop-on-failure", "--timeout", "300",
                 "--output-on-failure"], log, 1200)
     return None if code == 0 else first_failure(log)
+
+
+def excluded_for(fault):
+    """The Linguist files' check judges only faults planted in them: a fault that drops a text from
+    the code would otherwise count as caught because the files list a text gone from the code."""
+    if fault.path.startswith("translations/"):
+        return EXCLUDED
+    return EXCLUDED + "|^translations-complete$"
 
 
 def plant(fault):
@@ -187,7 +195,7 @@ def main():
                 if not build(log):
                     problem = "does not build"
                 else:
-                    verdict = ctest(log)
+                    verdict = ctest(log, excluded_for(fault))
         finally:
             if original is not None:
                 restore(fault, original)
