@@ -92,7 +92,7 @@ def build(log):
 def first_failure(log):
     with open(log, errors="replace") as f:
         text = f.read()
-    names = re.findall(r"^\s*\d+ - (\S+) \((?:Failed|SEGFAULT|Subprocess aborted|Timeout|Exception|"
+    names = re.findall(r"^\s*\d+ - (\S+)(?: +#.*?)? \((?:Failed|SEGFAULT|Subprocess aborted|Timeout|Exception|"
                        r"Child aborted|Not Run)[^)]*\)", text, re.M)
     if names:
         return names[0]
