@@ -28,7 +28,7 @@ Language::Language(const QStringList& uiLanguages)
     QCoreApplication::installTranslator(&game_);
     // Dates and the like in the language too, and the face that has its letters.
     QLocale::setDefault(QLocale(name_));
-    QApplication::setFont(windowFont());
+    QApplication::setFont(windowFont(QLocale(name_).script()));
     // OK, Cancel and the file dialog; without qtbase's translations they stay English.
     if (qt_.load(QLocale(name_), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

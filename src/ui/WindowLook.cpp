@@ -8,12 +8,11 @@
 
 namespace quarrix::ui {
 
-QFont windowFont()
+QFont windowFont(QLocale::Script script)
 {
     QFont font;
     QStringList families{QStringLiteral("FreeSans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                          QStringLiteral("Helvetica")};
-    const QLocale::Script script = QLocale().script();
     if (script == QLocale::SimplifiedHanScript || script == QLocale::TraditionalHanScript ||
         script == QLocale::JapaneseScript || script == QLocale::KoreanScript) {
         families.prepend(QStringLiteral("Noto Sans CJK SC"));
